@@ -1,0 +1,71 @@
+#include "aspetto.h"
+
+#include "unita.h"
+
+#include <QFont>
+#include <QPalette>
+#include <QWidget>
+
+namespace aspetto {
+
+namespace {
+const char *const proprietaScalabile = "tarvelo_scalabile";
+}
+
+int pixelDaTwips(int twips)
+{
+    return unita::twipsInPixel(twips, dpiDisegno);
+}
+
+QSize pixelDaTwips(QSize twips)
+{
+    return {pixelDaTwips(twips.width()), pixelDaTwips(twips.height())};
+}
+
+QRect pixelDaTwips(QRect twips)
+{
+    return {pixelDaTwips(twips.left()), pixelDaTwips(twips.top()), pixelDaTwips(twips.width()),
+            pixelDaTwips(twips.height())};
+}
+
+void posiziona(QWidget *controllo, int left, int top, int width, int height)
+{
+    controllo->setGeometry(pixelDaTwips(QRect(left, top, width, height)));
+    controllo->setProperty(proprietaScalabile, true);
+}
+
+bool scalabile(const QWidget *controllo)
+{
+    return controllo->property(proprietaScalabile).toBool();
+}
+
+void impostaSfondo(QWidget *controllo, quint32 coloreBgr)
+{
+    QPalette p = controllo->palette();
+    const QColor colore = QColor::fromRgb(unita::coloreDaBgr(coloreBgr));
+    p.setColor(QPalette::Window, colore);
+    p.setColor(QPalette::Button, colore);
+    p.setColor(QPalette::Base, colore);
+    controllo->setPalette(p);
+    controllo->setAutoFillBackground(true);
+}
+
+void impostaColoreTesto(QWidget *controllo, quint32 coloreBgr)
+{
+    QPalette p = controllo->palette();
+    const QColor colore = QColor::fromRgb(unita::coloreDaBgr(coloreBgr));
+    p.setColor(QPalette::WindowText, colore);
+    p.setColor(QPalette::ButtonText, colore);
+    p.setColor(QPalette::Text, colore);
+    controllo->setPalette(p);
+}
+
+void impostaFont(QWidget *controllo, const QString &nome, double punti, bool grassetto)
+{
+    QFont font(nome);
+    font.setPointSizeF(punti);
+    font.setBold(grassetto);
+    controllo->setFont(font);
+}
+
+} // namespace aspetto

@@ -1,0 +1,10 @@
+#include "etichetta.h"
+
+#include <QMouseEvent>
+
+void Etichetta::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit cliccata();
+}

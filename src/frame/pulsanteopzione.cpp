@@ -1,0 +1,84 @@
+#include "pulsanteopzione.h"
+
+#include "aspetto.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+PulsanteOpzione::PulsanteOpzione(const QString &testo, int indice, QWidget *parent)
+    : QPushButton(testo, parent)
+    , m_indice(indice)
+{
+    setCheckable(false);
+    setAutoDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void PulsanteOpzione::impostaColoriFuoco(quint32 conFuoco, quint32 senzaFuoco)
+{
+    m_coloriFuoco = true;
+    m_conFuoco = conFuoco;
+    m_senzaFuoco = senzaFuoco;
+    aggiornaSfondo();
+}
+
+void PulsanteOpzione::aggiornaSfondo()
+{
+    if (m_coloriFuoco)
+        aspetto::impostaSfondo(this, hasFocus() ? m_conFuoco : m_senzaFuoco);
+}
+
+void PulsanteOpzione::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || !isEnabled()) {
+        event->ignore();
+        return;
+    }
+    QPushButton::mousePressEvent(event);
+    // The action may unload the window this button lives on: emit last.
+    emit premuto(m_indice);
+}
+
+void PulsanteOpzione::mouseReleaseEvent(QMouseEvent *event)
+{
+    QPushButton::mouseReleaseEvent(event);
+    setDown(false);
+}
+
+void PulsanteOpzione::keyPressEvent(QKeyEvent *event)
+{
+    const bool invio = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!invio) {
+        // Space would press the button like a mouse: only Enter may act.
+        if (event->key() != Qt::Key_Space)
+            QPushButton::keyPressEvent(event);
+        return;
+    }
+    if (!m_invioAgisce || event->isAutoRepeat() || m_tastoInCorso)
+        return;
+    m_tastoInCorso = true;
+    emit premuto(m_indice);
+}
+
+void PulsanteOpzione::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat())
+        m_tastoInCorso = false;
+    if (event->key() != Qt::Key_Space)
+        QPushButton::keyReleaseEvent(event);
+}
+
+void PulsanteOpzione::focusInEvent(QFocusEvent *event)
+{
+    QPushButton::focusInEvent(event);
+    setDown(false);
+    aggiornaSfondo();
+}
+
+void PulsanteOpzione::focusOutEvent(QFocusEvent *event)
+{
+    QPushButton::focusOutEvent(event);
+    setDown(false);
+    m_tastoInCorso = false;
+    aggiornaSfondo();
+}

@@ -1,0 +1,7 @@
+#include "servizi.h"
+
+Servizi &servizi()
+{
+    static Servizi istanza;
+    return istanza;
+}

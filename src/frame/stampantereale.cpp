@@ -1,0 +1,169 @@
+#include "stampantereale.h"
+
+#include "modulo2.h"
+#include "servizi.h"
+#include "unita.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QImage>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+QStringList fontDellaStampante()
+{
+    static const QStringList elenco = [] {
+        QStringList famiglie = QFontDatabase::families();
+        for (const QString &courier : {QStringLiteral("Courier New"), QStringLiteral("Courier")}) {
+            if (!famiglie.contains(courier) && QFontInfo(QFont(courier)).fixedPitch())
+                famiglie.append(courier);
+        }
+        return famiglie;
+    }();
+    return elenco;
+}
+
+QString percorsoPdfDiRiserva()
+{
+    QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (cartella.isEmpty() || !QDir(cartella).exists())
+        cartella = QDir::currentPath();
+    const QString base = modulo2().NomeProgramma.isEmpty() ? QStringLiteral("TARVELO") : modulo2().NomeProgramma;
+    const QString ora = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
+    return QDir(cartella).filePath(base + QLatin1Char('-') + ora + QStringLiteral(".pdf"));
+}
+
+StampanteReale::StampanteReale()
+    : m_printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution)
+{
+    m_printer.setFullPage(true);
+    m_printer.setDocName(modulo2().NomeProgramma);
+}
+
+StampanteReale::~StampanteReale()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+double StampanteReale::pixel(int twips) const
+{
+    return twips * m_printer.resolution() / unita::twipsPerPollice;
+}
+
+bool StampanteReale::iniziaPagina()
+{
+    if (m_errore)
+        return false;
+    if (m_painter.isActive())
+        return true;
+    // With no print server QPrinter quietly turns into a PDF printer with no
+    // file name, and begin() fails: that is where "no printer" shows.
+    if (!QPrinterInfo::defaultPrinter().isNull() && m_painter.begin(&m_printer)) {
+        m_painter.setFont(m_font);
+        return true;
+    }
+    m_filePdf = percorsoPdfDiRiserva();
+    m_printer.setOutputFormat(QPrinter::PdfFormat);
+    m_printer.setOutputFileName(m_filePdf);
+    if (m_painter.begin(&m_printer)) {
+        m_painter.setFont(m_font);
+        return true;
+    }
+    m_errore = true;
+    servizi().messaggio(QStringLiteral("Impossibile stampare: nessuna stampante disponibile e il file %1 "
+                                       "non può essere scritto.")
+                            .arg(QDir::toNativeSeparators(m_filePdf)));
+    return false;
+}
+
+int StampanteReale::numeroFont() const
+{
+    return static_cast<int>(fontDellaStampante().size());
+}
+
+QString StampanteReale::nomeFont(int i) const
+{
+    return fontDellaStampante().value(i);
+}
+
+void StampanteReale::impostaFont(const QString &nome)
+{
+    m_font.setFamily(nome);
+    if (m_painter.isActive())
+        m_painter.setFont(m_font);
+}
+
+void StampanteReale::impostaDimensione(double punti)
+{
+    if (punti > 0)
+        m_font.setPointSizeF(punti);
+    if (m_painter.isActive())
+        m_painter.setFont(m_font);
+}
+
+void StampanteReale::impostaGrassetto(bool grassetto)
+{
+    m_font.setBold(grassetto);
+    if (m_painter.isActive())
+        m_painter.setFont(m_font);
+}
+
+void StampanteReale::posiziona(int x, int y)
+{
+    m_x = pixel(x);
+    m_y = pixel(y);
+}
+
+void StampanteReale::posizionaX(int x)
+{
+    m_x = pixel(x);
+}
+
+void StampanteReale::posizionaY(int y)
+{
+    m_y = pixel(y);
+}
+
+void StampanteReale::stampa(const QString &testo, bool aCapo)
+{
+    if (!iniziaPagina())
+        return;
+    const QFontMetricsF metrica(m_painter.font(), &m_printer);
+    // The print position is the top of the line; Qt draws on the baseline.
+    m_painter.drawText(QPointF(m_x, m_y + metrica.ascent()), testo);
+    if (aCapo) {
+        m_x = 0;
+        m_y += metrica.height();
+    } else {
+        m_x += metrica.horizontalAdvance(testo);
+    }
+}
+
+void StampanteReale::disegnaImmagine(const QImage &immagine, int x, int y)
+{
+    if (!iniziaPagina() || immagine.isNull())
+        return;
+    // Natural size: the image's own dots per inch decide how large it comes out.
+    const double dpiImmagine = immagine.dotsPerMeterX() > 0 ? immagine.dotsPerMeterX() * 0.0254 : 96.0;
+    const double scala = m_printer.resolution() / dpiImmagine;
+    m_painter.drawImage(QRectF(pixel(x), pixel(y), immagine.width() * scala, immagine.height() * scala), immagine);
+}
+
+bool StampanteReale::fineDocumento()
+{
+    if (!iniziaPagina())
+        return false;
+    if (!m_painter.end()) {
+        m_errore = true;
+        servizi().messaggio(QStringLiteral("La stampante non ha accettato la pagina: controlla che sia accesa e "
+                                           "collegata, poi riprova."));
+        return false;
+    }
+    if (!m_filePdf.isEmpty())
+        servizi().messaggio(QStringLiteral("Nessuna stampante disponibile: la pagina è stata salvata nel file\n%1")
+                                .arg(QDir::toNativeSeparators(m_filePdf)));
+    return true;
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "stampante.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+
+#include <memory>
+
+// The system's default printer, through Qt Print Support. The page starts at
+// the first call that draws. When no printer is installed, or the print server
+// does not answer, the page goes to a PDF file instead (in the user's documents
+// folder, or the current folder when there is none) and the user is told where.
+class StampanteReale final : public Stampante
+{
+public:
+    StampanteReale();
+    ~StampanteReale() override;
+
+    int numeroFont() const override;
+    QString nomeFont(int i) const override;
+    void impostaFont(const QString &nome) override;
+    void impostaDimensione(double punti) override;
+    void impostaGrassetto(bool grassetto) override;
+    void posiziona(int x, int y) override;
+    void posizionaX(int x) override;
+    void posizionaY(int y) override;
+    void stampa(const QString &testo, bool aCapo) override;
+    void disegnaImmagine(const QImage &immagine, int x, int y) override;
+    bool fineDocumento() override;
+    bool inErrore() const override { return m_errore; }
+
+private:
+    bool iniziaPagina();
+    double pixel(int twips) const;
+
+    QPrinter m_printer;
+    QPainter m_painter;
+    QFont m_font;
+    QString m_filePdf; // set when the page goes to a PDF file instead
+    double m_x = 0;    // print position, in device pixels
+    double m_y = 0;
+    bool m_errore = false;
+};
+
+/**
+ * The fonts a printer offers on this platform: the installed families, plus
+ * "Courier New" and "Courier" when fontconfig maps those names to an installed
+ * monospace face, as it does for Liberation Mono or Nimbus Mono.
+ */
+QStringList fontDellaStampante();
+
+/** Where a page goes when there is no printer: a new PDF file name. */
+QString percorsoPdfDiRiserva();

@@ -1,0 +1,11 @@
+#include "registrofinestre.h"
+
+#include "frame/finestre.h"
+#include "frame/nomifinestre.h"
+#include "start/frminizio.h"
+
+void registraFinestre()
+{
+    auto &finestre = Finestre::istanza();
+    finestre.registra(nomi::frmInizio, [] { return new frmInizio; });
+}

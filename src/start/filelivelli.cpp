@@ -1,0 +1,98 @@
+#include "filelivelli.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <limits>
+
+namespace {
+
+QByteArray numeroStampato(std::int16_t numero)
+{
+    // A sign place (blank or "-"), the digits, one trailing blank.
+    const QByteArray cifre = QByteArray::number(numero < 0 ? -static_cast<int>(numero) : numero);
+    return (numero < 0 ? QByteArray("-") : QByteArray(" ")) + cifre + ' ';
+}
+
+bool blank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+bool fineCampo(char c)
+{
+    return c == ',' || c == '\r' || c == '\n' || blank(c);
+}
+
+// One numeric field from position pos on; moves pos past it and its separator.
+std::optional<std::int16_t> leggiCampo(const QByteArray &testo, int &pos)
+{
+    const int n = static_cast<int>(testo.size());
+    while (pos < n && (blank(testo[pos]) || testo[pos] == '\r' || testo[pos] == '\n'))
+        ++pos;
+    if (pos >= n)
+        return std::nullopt;
+    const int inizio = pos;
+    while (pos < n && !fineCampo(testo[pos]))
+        ++pos;
+    const QByteArray campo = testo.mid(inizio, pos - inizio);
+    // Past the field: blanks, then at most one comma.
+    while (pos < n && blank(testo[pos]))
+        ++pos;
+    if (pos < n && testo[pos] == ',')
+        ++pos;
+    if (campo.isEmpty())
+        return std::int16_t{0}; // an empty field between two commas reads as 0
+    bool ok = false;
+    const int valore = campo.toInt(&ok, 10);
+    if (!ok || valore < std::numeric_limits<std::int16_t>::min() || valore > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(valore);
+}
+
+} // namespace
+
+QString nomeFileLivelli(const QString &nomeProgramma)
+{
+    return nomeProgramma + QStringLiteral(".dat");
+}
+
+QByteArray testoLivelli(std::int16_t operazione, std::int16_t gruppo)
+{
+    return numeroStampato(operazione) + numeroStampato(gruppo) + "\r\n";
+}
+
+LivelliLetti interpretaLivelli(const QByteArray &testo)
+{
+    LivelliLetti letti;
+    int pos = 0;
+    letti.operazione = leggiCampo(testo, pos);
+    if (letti.operazione)
+        letti.gruppo = leggiCampo(testo, pos);
+    return letti;
+}
+
+LivelliLetti leggiFileLivelli(const QString &percorso)
+{
+    QFile file(percorso);
+    if (!QFileInfo(percorso).isFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return interpretaLivelli(file.read(massimoLetto));
+}
+
+bool scriviFileLivelli(const QString &percorso, std::int16_t operazione, std::int16_t gruppo)
+{
+    const QFileInfo info(percorso);
+    if (info.exists() && (!info.isFile() || !info.isWritable()))
+        return false;
+    QSaveFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray riga = testoLivelli(operazione, gruppo);
+    if (file.write(riga) != riga.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "orologiofinto.h"
+#include "stampanteregistrata.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+// Everything a window test needs in place of the outside world: a settable
+// clock, a seeded random source, recording printers, recorded messages, a
+// fresh shared state and an empty current folder (for the settings file).
+// Windows are registered by name; the end of the program is recorded instead
+// of quitting. On destruction every window left loaded is unloaded.
+class AmbienteProva final
+{
+public:
+    AmbienteProva();
+    ~AmbienteProva();
+    AmbienteProva(const AmbienteProva &) = delete;
+    AmbienteProva &operator=(const AmbienteProva &) = delete;
+
+    OrologioFinto &orologio() { return *m_orologio; }
+    /** The printers handed out so far, one per page, oldest first. */
+    const std::vector<StampanteRegistrata *> &stampanti() const { return m_stampanti; }
+    /** The fonts the next printers offer. */
+    void impostaFontStampante(QStringList font) { m_font = std::move(font); }
+    /** The next printer fails from call n on (see StampanteRegistrata). */
+    void impostaGuastoStampante(int n) { m_guastoDa = n; }
+
+    /** The texts of the message boxes shown so far. */
+    const QStringList &messaggi() const { return m_messaggi; }
+    /** How many times the last window went and the program would have ended. */
+    int fineProgramma() const { return m_fine; }
+    QString cartella() const { return m_cartella.path(); }
+
+private:
+    std::shared_ptr<OrologioFinto> m_orologio = std::make_shared<OrologioFinto>();
+    std::vector<std::unique_ptr<StampanteRegistrata>> m_possedute;
+    std::vector<StampanteRegistrata *> m_stampanti;
+    QStringList m_font{QStringLiteral("Arial"), QStringLiteral("Courier New")};
+    int m_guastoDa = -1;
+    QStringList m_messaggi;
+    int m_fine = 0;
+    QTemporaryDir m_cartella;
+    QString m_cartellaPrima;
+};
