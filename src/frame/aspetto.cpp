@@ -52,11 +52,15 @@ void impostaSfondo(QWidget *controllo, quint32 coloreBgr)
 
 void impostaColoreTesto(QWidget *controllo, quint32 coloreBgr)
 {
+    // The disabled look keeps the style's grey, so a control that cannot be
+    // used shows it.
     QPalette p = controllo->palette();
     const QColor colore = QColor::fromRgb(unita::coloreDaBgr(coloreBgr));
-    p.setColor(QPalette::WindowText, colore);
-    p.setColor(QPalette::ButtonText, colore);
-    p.setColor(QPalette::Text, colore);
+    for (const auto gruppo : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(gruppo, QPalette::WindowText, colore);
+        p.setColor(gruppo, QPalette::ButtonText, colore);
+        p.setColor(gruppo, QPalette::Text, colore);
+    }
     controllo->setPalette(p);
 }
 

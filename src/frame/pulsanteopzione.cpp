@@ -2,16 +2,67 @@
 
 #include "aspetto.h"
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+namespace {
+// Breaks the caption between words so that each line fits the width.
+QString aCapo(const QString &testo, const QFontMetrics &metrica, int larghezza)
+{
+    const QStringList parole = testo.split(QLatin1Char(' '));
+    QStringList righe;
+    QString riga;
+    for (const QString &parola : parole) {
+        const QString prova = riga.isEmpty() ? parola : riga + QLatin1Char(' ') + parola;
+        if (!riga.isEmpty() && metrica.horizontalAdvance(prova) > larghezza) {
+            righe.append(riga);
+            riga = parola;
+        } else {
+            riga = prova;
+        }
+    }
+    righe.append(riga);
+    return righe.join(QLatin1Char('\n'));
+}
+} // namespace
+
 PulsanteOpzione::PulsanteOpzione(const QString &testo, int indice, QWidget *parent)
     : QPushButton(testo, parent)
+    , m_caption(testo)
     , m_indice(indice)
 {
     setCheckable(false);
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void PulsanteOpzione::impostaCaption(const QString &caption)
+{
+    m_caption = caption;
+    adattaTesto();
+}
+
+void PulsanteOpzione::adattaTesto()
+{
+    const QFontMetrics metrica(font());
+    // Captions with blanks of their own (aligned numbers) stay on one line when they fit.
+    const int margine = 12;
+    setText(metrica.horizontalAdvance(m_caption) <= width() - margine ? m_caption
+                                                                      : aCapo(m_caption, metrica, width() - margine));
+}
+
+void PulsanteOpzione::resizeEvent(QResizeEvent *event)
+{
+    QPushButton::resizeEvent(event);
+    adattaTesto();
+}
+
+void PulsanteOpzione::changeEvent(QEvent *event)
+{
+    QPushButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        adattaTesto();
 }
 
 void PulsanteOpzione::impostaColoriFuoco(quint32 conFuoco, quint32 senzaFuoco)

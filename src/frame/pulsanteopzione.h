@@ -15,6 +15,9 @@ public:
     PulsanteOpzione(const QString &testo, int indice, QWidget *parent = nullptr);
 
     int indice() const { return m_indice; }
+    /** The caption as given; on screen it wraps onto more lines when the button is too narrow. */
+    QString caption() const { return m_caption; }
+    void impostaCaption(const QString &caption);
     /** Whether Enter on the focused button acts like a mouse press (on by default). */
     void impostaInvioAgisce(bool agisce) { m_invioAgisce = agisce; }
     /** Background colours with and without the focus, as 0x00BBGGRR. */
@@ -31,10 +34,14 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void aggiornaSfondo();
+    void adattaTesto();
 
+    QString m_caption;
     int m_indice = 0;
     bool m_invioAgisce = true;
     bool m_tastoInCorso = false;
