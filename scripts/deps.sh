@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, only when some are missing.
+#   deps.sh        what building and running the program needs
+#   deps.sh test   the same, plus what the tests need (a print server of our
+#                  own, pdftotext to read printed pages back)
+set -euo pipefail
+
+pacchetti=(build-essential cmake qt6-base-dev qt6-translations-l10n fonts-liberation)
+if [ "${1:-}" = test ]; then
+    pacchetti+=(cups-daemon cups-client poppler-utils)
+fi
+
+# One dpkg-query for all: a package it does not know is simply not listed.
+installati=$(dpkg-query -W -f='${Package} ${db:Status-Status}\n' "${pacchetti[@]}" 2>/dev/null || true)
+mancanti=()
+for p in "${pacchetti[@]}"; do
+    grep -qx "$p installed" <<<"$installati" || mancanti+=("$p")
+done
+[ ${#mancanti[@]} -eq 0 ] && exit 0
+
+echo "Installo: ${mancanti[*]}"
+if [ "$(id -u)" -eq 0 ]; then
+    come=()
+elif command -v sudo >/dev/null; then
+    come=(sudo)
+else
+    echo "Servono i pacchetti ${mancanti[*]}: esegui come root o installa sudo." >&2
+    exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${come[@]}" apt-get update
+"${come[@]}" apt-get install -y --no-install-recommends "${mancanti[@]}"

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program with its tests and runs every
+# test headless. The print tests go to a print server of our own, started
+# here and stopped at the end; the machine's printers are never touched.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh test
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
+cmake --build build -j"$(nproc)"
+
+server=$(tests/support/cups/stampante-privata.sh start)
+eval "$server"
+trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA"' EXIT
+
+stato=0
+ctest --test-dir build --output-on-failure -j"$(nproc)" || stato=$?
+exit "$stato"
