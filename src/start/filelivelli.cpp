@@ -25,6 +25,28 @@ bool fineCampo(char c)
     return c == ',' || c == '\r' || c == '\n' || blank(c);
 }
 
+// A whole number within 16 bits: an optional sign, then digits only.
+std::optional<std::int16_t> comeNumero(const QByteArray &campo)
+{
+    int i = (campo.startsWith('-') || campo.startsWith('+')) ? 1 : 0;
+    if (i == campo.size())
+        return std::nullopt;
+    long valore = 0;
+    for (; i < campo.size(); ++i) {
+        const char c = campo[i];
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        valore = valore * 10 + (c - '0');
+        if (valore > 32768)
+            return std::nullopt;
+    }
+    if (campo.startsWith('-'))
+        valore = -valore;
+    if (valore < std::numeric_limits<std::int16_t>::min() || valore > std::numeric_limits<std::int16_t>::max())
+        return std::nullopt;
+    return static_cast<std::int16_t>(valore);
+}
+
 // One numeric field from position pos on; moves pos past it and its separator.
 std::optional<std::int16_t> leggiCampo(const QByteArray &testo, int &pos)
 {
@@ -44,11 +66,15 @@ std::optional<std::int16_t> leggiCampo(const QByteArray &testo, int &pos)
         ++pos;
     if (campo.isEmpty())
         return std::int16_t{0}; // an empty field between two commas reads as 0
-    bool ok = false;
-    const int valore = campo.toInt(&ok, 10);
-    if (!ok || valore < std::numeric_limits<std::int16_t>::min() || valore > std::numeric_limits<std::int16_t>::max())
-        return std::nullopt;
-    return static_cast<std::int16_t>(valore);
+    return comeNumero(campo);
+}
+
+bool soloLettura(const QFileInfo &info)
+{
+    // No write bit at all means read-only for everyone, root included: a
+    // teacher who locked the file or the folder wants it left alone.
+    constexpr auto scrittura = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return !info.isWritable() || !(info.permissions() & scrittura);
 }
 
 } // namespace
@@ -81,10 +107,13 @@ LivelliLetti leggiFileLivelli(const QString &percorso)
     return interpretaLivelli(file.read(massimoLetto));
 }
 
+
 bool scriviFileLivelli(const QString &percorso, std::int16_t operazione, std::int16_t gruppo)
 {
     const QFileInfo info(percorso);
-    if (info.exists() && (!info.isFile() || !info.isWritable()))
+    if (info.exists() && (!info.isFile() || soloLettura(info)))
+        return false;
+    if (soloLettura(QFileInfo(info.absolutePath())))
         return false;
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))
