@@ -5,7 +5,7 @@
 #                  own, pdftotext to read printed pages back)
 set -euo pipefail
 
-pacchetti=(build-essential cmake qt6-base-dev qt6-translations-l10n fonts-liberation)
+pacchetti=(build-essential cmake qt6-base-dev libcups2-dev qt6-translations-l10n fonts-liberation)
 if [ "${1:-}" = test ]; then
     pacchetti+=(cups-daemon cups-client poppler-utils)
 fi

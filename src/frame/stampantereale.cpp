@@ -2,6 +2,7 @@
 
 #include "modulo2.h"
 #include "servizi.h"
+#include "statocoda.h"
 #include "unita.h"
 
 #include <QDateTime>
@@ -59,24 +60,46 @@ bool StampanteReale::iniziaPagina()
         return false;
     if (m_painter.isActive())
         return true;
-    // With no print server QPrinter quietly turns into a PDF printer with no
-    // file name, and begin() fails: that is where "no printer" shows.
-    if (!QPrinterInfo::defaultPrinter().isNull() && m_painter.begin(&m_printer)) {
-        m_painter.setFont(m_font);
-        return true;
-    }
-    m_filePdf = percorsoPdfDiRiserva();
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(m_filePdf);
-    if (m_painter.begin(&m_printer)) {
+    if (iniziaSullaStampante() || iniziaSulPdf()) {
         m_painter.setFont(m_font);
         return true;
     }
     m_errore = true;
-    servizi().messaggio(QStringLiteral("Impossibile stampare: nessuna stampante disponibile e il file %1 "
-                                       "non può essere scritto.")
-                            .arg(QDir::toNativeSeparators(m_filePdf)));
+    servizi().messaggio(QStringLiteral("Impossibile stampare. %1 e il file %2 non può essere scritto.")
+                            .arg(m_motivoPdf, QDir::toNativeSeparators(m_filePdf)));
     return false;
+}
+
+bool StampanteReale::iniziaSullaStampante()
+{
+    // With no print server QPrinter quietly turns into a PDF printer with no
+    // file name: that is where "no printer" shows.
+    const QString nome = m_printer.printerName();
+    if (m_printer.outputFormat() != QPrinter::NativeFormat || nome.isEmpty()) {
+        m_motivoPdf = QStringLiteral("Nessuna stampante disponibile");
+        return false;
+    }
+    // A queue that rejects jobs takes the page and drops it, and Qt does not
+    // say so: ask first, and keep the page in a file instead.
+    const StatoCoda stato = statoCoda(nome);
+    if (!stato.accettaLavori) {
+        m_motivoPdf = QStringLiteral("La stampante %1 non accetta lavori").arg(nome);
+        return false;
+    }
+    if (!m_painter.begin(&m_printer)) {
+        m_motivoPdf = QStringLiteral("La stampante %1 non risponde").arg(nome);
+        return false;
+    }
+    m_codaFerma = stato.ferma;
+    return true;
+}
+
+bool StampanteReale::iniziaSulPdf()
+{
+    m_filePdf = percorsoPdfDiRiserva();
+    m_printer.setOutputFormat(QPrinter::PdfFormat);
+    m_printer.setOutputFileName(m_filePdf);
+    return m_painter.begin(&m_printer);
 }
 
 int StampanteReale::numeroFont() const
@@ -162,8 +185,13 @@ bool StampanteReale::fineDocumento()
                                            "collegata, poi riprova."));
         return false;
     }
-    if (!m_filePdf.isEmpty())
-        servizi().messaggio(QStringLiteral("Nessuna stampante disponibile: la pagina è stata salvata nel file\n%1")
-                                .arg(QDir::toNativeSeparators(m_filePdf)));
+    if (!m_filePdf.isEmpty()) {
+        servizi().messaggio(QStringLiteral("%1: la pagina è stata salvata nel file\n%2")
+                                .arg(m_motivoPdf, QDir::toNativeSeparators(m_filePdf)));
+    } else if (m_codaFerma) {
+        servizi().messaggio(QStringLiteral("La stampante %1 è ferma: la pagina resta in coda e sarà stampata "
+                                           "quando la stampante verrà riattivata.")
+                                .arg(m_printer.printerName()));
+    }
     return true;
 }

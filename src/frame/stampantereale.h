@@ -9,9 +9,11 @@
 #include <memory>
 
 // The system's default printer, through Qt Print Support. The page starts at
-// the first call that draws. When no printer is installed, or the print server
-// does not answer, the page goes to a PDF file instead (in the user's documents
-// folder, or the current folder when there is none) and the user is told where.
+// the first call that draws. When no printer is installed, the print server
+// does not answer or the queue rejects jobs, the page goes to a PDF file
+// instead (in the user's documents folder, or the current folder when there is
+// none) and the user is told where and why. A stopped queue keeps the page
+// until it is restarted; the user is told that too.
 class StampanteReale final : public Stampante
 {
 public:
@@ -33,12 +35,16 @@ public:
 
 private:
     bool iniziaPagina();
+    bool iniziaSullaStampante();
+    bool iniziaSulPdf();
     double pixel(int twips) const;
 
     QPrinter m_printer;
     QPainter m_painter;
     QFont m_font;
-    QString m_filePdf; // set when the page goes to a PDF file instead
+    QString m_filePdf;   // set when the page goes to a PDF file instead
+    QString m_motivoPdf; // why it does, in Italian, for the user
+    bool m_codaFerma = false; // the queue took the page but is stopped
     double m_x = 0;    // print position, in device pixels
     double m_y = 0;
     bool m_errore = false;
