@@ -1,5 +1,6 @@
 #include "registrofinestre.h"
 
+#include "exercise/frmoperativo.h"
 #include "frame/finestre.h"
 #include "frame/nomifinestre.h"
 #include "start/frminizio.h"
@@ -8,4 +9,5 @@ void registraFinestre()
 {
     auto &finestre = Finestre::istanza();
     finestre.registra(nomi::frmInizio, [] { return new frmInizio; });
+    finestre.registra(nomi::FrmOperativo, [] { return new FrmOperativo; });
 }

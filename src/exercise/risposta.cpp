@@ -17,7 +17,7 @@ void aggiungiAllaRiga(Modulo2 &stato, const QString &testo)
 
 QString conCifra(const QString &risposta, bool daCapo, int cifra)
 {
-    const QString prima = daCapo ? QString() : risposta;
+    const QString prima = daCapo || risposta == rispostaVuota ? QString() : risposta;
     return (prima + QString::number(cifra)).left(cifreRisposta);
 }
 

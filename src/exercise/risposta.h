@@ -10,8 +10,8 @@
 constexpr int cifreRisposta = 4;
 constexpr int rifiutiPrimaDellIntervento = 3;
 
-/** The answer after a digit. daCapo (the unknown's place shows "?") starts a new answer;
-    the answer never grows past four characters. */
+/** The answer after a digit. daCapo (the unknown's place shows "?" again after a refusal of
+    help) or an answer deleted to "?" starts a new answer; it never grows past four characters. */
 QString conCifra(const QString &risposta, bool daCapo, int cifra);
 
 /** The answer after "Cancella": its last character removed, "?" when nothing is left. */

@@ -2,6 +2,7 @@
 
 #include "exercise/generatore.h"
 #include "frame/casuale.h"
+#include "frame/orologio.h"
 #include "frame/servizi.h"
 
 namespace {
@@ -103,10 +104,15 @@ std::optional<RigaMostrata> Visualizza(Modulo2 &stato, Servizi &servizi, int ope
     const int tipoDomanda = scegliTipoDomanda(stato.Livello, servizi.casuale);
     if (!postoIncognita(tipoDomanda))
         return std::nullopt;
+    return VisualizzaIncognita(stato, *servizi.orologio, operazione, tipoDomanda);
+}
+
+RigaMostrata VisualizzaIncognita(Modulo2 &stato, const Orologio &orologio, int operazione, int tipoDomanda)
+{
     const RigaMostrata riga = SubVisualizza(stato, operazione, tipoDomanda);
     stato.TestoIncognita = testoNumero(stato.Incognita);
     stato.SpaziIncognita = calcolaSpazi(stato.TestoIncognita, stato.SpaziIncognita);
-    stato.InizioOperazione = servizi.orologio->secondiDallaMezzanotte();
+    stato.InizioOperazione = orologio.secondiDallaMezzanotte();
     return riga;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 
 class Casuale;
+class Orologio;
 struct Servizi;
 
 // What is shown of a drawn operation: which place is the unknown, the values
@@ -44,6 +45,10 @@ QString rigaElenco(const std::array<int, numeroPosti> &valori, int operazione, i
 /** Shows the unknown at tipoDomanda: sets TipoDomanda and Incognita and writes the log line
     at NumeroOperazioni. */
 RigaMostrata SubVisualizza(Modulo2 &stato, int operazione, int tipoDomanda);
+
+/** Shows the unknown at tipoDomanda (SubVisualizza), sets TestoIncognita and SpaziIncognita
+    and starts the operation's time. */
+RigaMostrata VisualizzaIncognita(Modulo2 &stato, const Orologio &orologio, int operazione, int tipoDomanda);
 
 /** Chooses the unknown by Livello, shows it, sets TestoIncognita and SpaziIncognita and
     starts the operation's time. Empty (nothing changed) when the level shows nothing. */

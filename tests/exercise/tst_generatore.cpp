@@ -1,0 +1,224 @@
+#include "exercise/generatore.h"
+#include "exercise/visualizzazione.h"
+#include "frame/modulo2.h"
+#include "frame/servizi.h"
+#include "support/orologiofinto.h"
+
+#include <QtTest>
+
+#include <algorithm>
+#include <climits>
+#include <memory>
+
+namespace {
+
+constexpr int estrazioni = 60000;
+
+struct Estremi
+{
+    int minimo = INT_MAX;
+    int massimo = INT_MIN;
+    void registra(int valore)
+    {
+        minimo = std::min(minimo, valore);
+        massimo = std::max(massimo, valore);
+    }
+};
+
+int valoreControllo(int operazione, int a, int b, int c)
+{
+    return operazione == operazioni::moltiplicazione ? a * b * c : a + b + c;
+}
+
+} // namespace
+
+// Drawing the three numbers of an operation, row by row of the generator table.
+class TstGeneratore final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void estrazioneNeiLimiti_data();
+    void estrazioneNeiLimiti();
+    void rigaSenzaEstrazione_data();
+    void rigaSenzaEstrazione();
+    void testiEdSpaziDellAddizione();
+    void calcolaSpazi_data();
+    void calcolaSpazi();
+    void segni_data();
+    void segni();
+};
+
+void TstGeneratore::estrazioneNeiLimiti_data()
+{
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<int>("livello");
+    QTest::addColumn<int>("numeroMin");
+    QTest::addColumn<int>("numeroMax");
+    QTest::addColumn<int>("accettatoDa");
+    QTest::addColumn<int>("accettatoA");
+
+    QTest::newRow("addition level 1: 1-20, sum 10-40") << 1 << 1 << 1 << 20 << 10 << 40;
+    QTest::newRow("addition level 2: 1-30, sum 30-70") << 1 << 2 << 1 << 30 << 30 << 70;
+    QTest::newRow("addition level 3: 1-40, sum 50-99") << 1 << 3 << 1 << 40 << 50 << 99;
+    QTest::newRow("addition level 4: 1-60, sum 10-99") << 1 << 4 << 1 << 60 << 10 << 99;
+    QTest::newRow("subtraction level 1: 1-20, minuend 10-40") << 2 << 1 << 1 << 20 << 10 << 40;
+    QTest::newRow("subtraction level 2: 1-20 (not 30), minuend 30-70") << 2 << 2 << 1 << 20 << 30 << 70;
+    QTest::newRow("subtraction level 3: 20-49, minuend 50-98") << 2 << 3 << 20 << 49 << 50 << 98;
+    QTest::newRow("subtraction level 4: 1-60, minuend 10-99") << 2 << 4 << 1 << 60 << 10 << 99;
+    QTest::newRow("multiplication level 1: 1-10, product 10-40") << 3 << 1 << 1 << 10 << 10 << 40;
+    QTest::newRow("multiplication level 2: 1-10, product 40-70") << 3 << 2 << 1 << 10 << 40 << 70;
+    QTest::newRow("multiplication level 3: 1-10, product 50-99") << 3 << 3 << 1 << 10 << 50 << 99;
+    QTest::newRow("multiplication level 4: 1-10, product 10-99") << 3 << 4 << 1 << 10 << 10 << 99;
+}
+
+void TstGeneratore::estrazioneNeiLimiti()
+{
+    QFETCH(int, operazione);
+    QFETCH(int, livello);
+    QFETCH(int, numeroMin);
+    QFETCH(int, numeroMax);
+    QFETCH(int, accettatoDa);
+    QFETCH(int, accettatoA);
+
+    // What the draw can reach at best: every accepted triple of the range.
+    Estremi possibiliNumeri;
+    Estremi possibiliControlli;
+    for (int a = numeroMin; a <= numeroMax; ++a)
+        for (int b = numeroMin; b <= numeroMax; ++b)
+            for (int c = numeroMin; c <= numeroMax; ++c) {
+                const int controllo = valoreControllo(operazione, a, b, c);
+                if (controllo >= accettatoDa && controllo <= accettatoA) {
+                    possibiliNumeri.registra(a);
+                    possibiliControlli.registra(controllo);
+                }
+            }
+
+    auto orologio = std::make_shared<OrologioFinto>();
+    Servizi s;
+    s.orologio = orologio;
+    s.casuale.impostaSeme(static_cast<std::uint64_t>(operazione * 10 + livello));
+    Modulo2 stato;
+    stato.Operazione = static_cast<Modulo2::int16>(operazione);
+    stato.Livello = static_cast<Modulo2::int16>(livello);
+
+    Estremi numeri;
+    Estremi controlli;
+    for (int i = 0; i < estrazioni; ++i) {
+        orologio->avanza(0.37f);
+        const auto riga = GeneraOperazione(stato, s);
+        QVERIFY2(riga, "every level of the window shows an operation");
+        for (int termine : {stato.Termine1, stato.Termine2, stato.Termine3}) {
+            QVERIFY2(termine >= numeroMin && termine <= numeroMax, qPrintable(QString::number(termine)));
+            numeri.registra(termine);
+        }
+        const int controllo = valoreControllo(operazione, stato.Termine1, stato.Termine2, stato.Termine3);
+        QVERIFY2(controllo >= accettatoDa && controllo <= accettatoA, qPrintable(QString::number(controllo)));
+        controlli.registra(controllo);
+
+        // The row on screen is a true equality of numbers from 1 to 99, and the
+        // unknown is the value of its place.
+        const auto &v = riga->valori;
+        for (int valore : v)
+            QVERIFY2(valore >= 1 && valore <= 99, qPrintable(QString::number(valore)));
+        switch (operazione) {
+        case 1:
+            QCOMPARE(v[0] + v[1] + v[2], v[3]);
+            break;
+        case 2:
+            QCOMPARE(v[0] - v[1] - v[2], v[3]);
+            break;
+        default:
+            QCOMPARE(v[0] * v[1] * v[2], v[3]);
+        }
+        QCOMPARE(int(stato.Incognita), v[static_cast<int>(*postoIncognita(stato.TipoDomanda))]);
+    }
+    QCOMPARE(numeri.minimo, possibiliNumeri.minimo);
+    QCOMPARE(numeri.massimo, possibiliNumeri.massimo);
+    QCOMPARE(controlli.minimo, possibiliControlli.minimo);
+    QCOMPARE(controlli.massimo, possibiliControlli.massimo);
+}
+
+void TstGeneratore::rigaSenzaEstrazione_data()
+{
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<int>("livello");
+    QTest::newRow("level 0 (nothing chosen)") << 1 << 0;
+    QTest::newRow("level 5") << 2 << 5;
+    QTest::newRow("operation 0") << 0 << 1;
+    QTest::newRow("operation 4") << 4 << 3;
+}
+
+void TstGeneratore::rigaSenzaEstrazione()
+{
+    QFETCH(int, operazione);
+    QFETCH(int, livello);
+    Servizi s;
+    s.orologio = std::make_shared<OrologioFinto>();
+    Modulo2 stato;
+    stato.Operazione = static_cast<Modulo2::int16>(operazione);
+    stato.Livello = static_cast<Modulo2::int16>(livello);
+    stato.Termine1 = 4;
+    stato.NumeroOperazioni = 1;
+    QVERIFY(!GeneraOperazione(stato, s));
+    QCOMPARE(int(stato.Termine1), 4);
+    QCOMPARE(stato.ElencoOperazioni.valore(1), QString());
+    QVERIFY(!stato.InizioOperazione);
+}
+
+void TstGeneratore::testiEdSpaziDellAddizione()
+{
+    Servizi s;
+    s.orologio = std::make_shared<OrologioFinto>();
+    Modulo2 stato;
+    stato.Livello = 3;
+    QVERIFY(GeneraAdd(stato, s));
+    for (const auto &[termine, testo, spazi] :
+         {std::tuple{stato.Termine1, stato.TestoTermine1, stato.Spazi1},
+          std::tuple{stato.Termine2, stato.TestoTermine2, stato.Spazi2},
+          std::tuple{stato.Termine3, stato.TestoTermine3, stato.Spazi3}}) {
+        QCOMPARE(testo, QStringLiteral(" ") + QString::number(termine));
+        QCOMPARE(spazi + testo.trimmed(), QString::number(termine).rightJustified(3, QLatin1Char(' ')));
+    }
+}
+
+void TstGeneratore::calcolaSpazi_data()
+{
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QString>("precedente");
+    QTest::addColumn<QString>("atteso");
+    QTest::newRow("one digit: two blanks") << " 7" << "x" << "  ";
+    QTest::newRow("two digits: one blank") << " 25" << "x" << " ";
+    QTest::newRow("three digits: none") << " 100" << "x" << "";
+    QTest::newRow("blanks around are ignored") << "  4  " << "x" << "  ";
+    QTest::newRow("empty text keeps the previous blanks") << "" << " " << " ";
+    QTest::newRow("four digits keep the previous blanks") << " 1234" << "  " << "  ";
+}
+
+void TstGeneratore::calcolaSpazi()
+{
+    QFETCH(QString, testo);
+    QFETCH(QString, precedente);
+    QFETCH(QString, atteso);
+    QCOMPARE(::calcolaSpazi(testo, precedente), atteso);
+}
+
+void TstGeneratore::segni_data()
+{
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<QString>("segno");
+    QTest::newRow("addition") << 1 << "+";
+    QTest::newRow("subtraction") << 2 << "-";
+    QTest::newRow("multiplication") << 3 << "x";
+    QTest::newRow("anything else") << 7 << "";
+}
+
+void TstGeneratore::segni()
+{
+    QFETCH(int, operazione);
+    QFETCH(QString, segno);
+    QCOMPARE(segnoOperazione(operazione), segno);
+}
+
+QTEST_GUILESS_MAIN(TstGeneratore)
+#include "tst_generatore.moc"
