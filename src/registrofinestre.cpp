@@ -4,10 +4,12 @@
 #include "frame/finestre.h"
 #include "frame/nomifinestre.h"
 #include "start/frminizio.h"
+#include "worksheets/frmstampaschede.h"
 
 void registraFinestre()
 {
     auto &finestre = Finestre::istanza();
     finestre.registra(nomi::frmInizio, [] { return new frmInizio; });
     finestre.registra(nomi::FrmOperativo, [] { return new FrmOperativo; });
+    finestre.registra(nomi::FrmStampaSchede, [] { return new FrmStampaSchede; });
 }
