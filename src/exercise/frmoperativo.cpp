@@ -339,7 +339,7 @@ void FrmOperativo::dopoRiscala()
 bool FrmOperativo::eventFilter(QObject *oggetto, QEvent *evento)
 {
     // A click on the window's own background, not on a control, hides or shows the statistics.
-    if (oggetto == area() && evento->type() == QEvent::MouseButtonPress) {
+    if (oggetto == area() && evento->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(evento);
         if (!area()->childAt(mouse->position().toPoint()))
             fraElaborazione->setVisible(!fraElaborazione->isVisible());

@@ -26,6 +26,7 @@ void posiziona(QWidget *controllo, const QRect &posto)
 
 RiquadroScelta::RiquadroScelta(const Disegno &disegno, QWidget *parent)
     : QFrame(parent)
+    , m_tastoPrimo(primaLettera(disegno.scelte[0]))
     , m_tastoSecondo(primaLettera(disegno.scelte[1]))
 {
     setObjectName(disegno.nome);
@@ -82,7 +83,7 @@ bool RiquadroScelta::tastoGiu(int tasto, int indice)
         }
         return true;
     }
-    const bool primo = tasto == Qt::Key_S || tasto == Qt::Key_1;
+    const bool primo = tasto == m_tastoPrimo || tasto == Qt::Key_1;
     const bool secondo = tasto == m_tastoSecondo || tasto == Qt::Key_2;
     const bool invio = tasto == Qt::Key_Return || tasto == Qt::Key_Enter;
     if (m_giuUsato || !(primo || secondo || invio))

@@ -47,6 +47,7 @@ private:
     bool tastoGiu(int tasto, int indice);
     void tastoSu();
 
+    Qt::Key m_tastoPrimo = Qt::Key_unknown;   // first letter of the first caption
     Qt::Key m_tastoSecondo = Qt::Key_unknown; // first letter of the second caption
     bool m_giuUsato = false;                  // a key-down acted on, until a key goes up
     bool m_pressioneUsata = false;            // a space acted on, until a key goes up
