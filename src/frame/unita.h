@@ -35,10 +35,4 @@ constexpr quint32 coloreDaBgr(quint32 bbggrr)
     return 0xFF000000u | (rosso << 16) | (verde << 8) | blu;
 }
 
-// A colour given by its red, green and blue parts, in Qt's 0xAARRGGBB form.
-constexpr quint32 coloreRgb(quint32 rosso, quint32 verde, quint32 blu)
-{
-    return 0xFF000000u | ((rosso & 0xFFu) << 16) | ((verde & 0xFFu) << 8) | (blu & 0xFFu);
-}
-
 } // namespace unita
