@@ -3,6 +3,8 @@
 #include "exercise/frmoperativo.h"
 #include "frame/finestre.h"
 #include "frame/nomifinestre.h"
+#include "printing/frmattestato.h"
+#include "printing/frmstampaesercizio.h"
 #include "start/frminizio.h"
 #include "worksheets/frmstampaschede.h"
 
@@ -11,5 +13,7 @@ void registraFinestre()
     auto &finestre = Finestre::istanza();
     finestre.registra(nomi::frmInizio, [] { return new frmInizio; });
     finestre.registra(nomi::FrmOperativo, [] { return new FrmOperativo; });
+    finestre.registra(nomi::FrmStampaEsercizio, [] { return new FrmStampaEsercizio; });
+    finestre.registra(nomi::FrmAttestato, [] { return new FrmAttestato; });
     finestre.registra(nomi::FrmStampaSchede, [] { return new FrmStampaSchede; });
 }

@@ -56,7 +56,7 @@ Resoconto resocontoDaModulo2(const Modulo2 &m, const QDate &oggi)
     Resoconto r;
     r.nomeAlunno = m.NomeAlunno;
     r.data = dataBreve(oggi);
-    const int ultima = std::min<int>(m.NumeroOperazioni, Modulo2{}.ElencoOperazioni.ultimo);
+    const int ultima = std::min<int>(m.NumeroOperazioni, decltype(m.ElencoOperazioni)::ultimo);
     for (int i = 1; i <= ultima; ++i)
         r.righe.append(m.ElencoOperazioni.valore(i));
     for (int k = 0; k < 3; ++k)

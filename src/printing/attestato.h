@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+class QDate;
+class QImage;
+class Stampante;
+struct Modulo2;
+
+// The certificate: what its lines say and how they look, and the one routine
+// that draws them on a picture. The picture itself is behind
+// SuperficieAttestato, so the screen, the printed page and the tests share the
+// same drawing.
+
+struct FontAttestato
+{
+    QString nome;
+    double punti = 0;
+    bool grassetto = false;
+
+    bool operator==(const FontAttestato &altro) const
+    {
+        return nome == altro.nome && punti == altro.punti && grassetto == altro.grassetto;
+    }
+};
+
+// One line of the certificate, centred on the picture, followed by empty lines
+// of its own font.
+struct RigaAttestato
+{
+    QString testo;
+    FontAttestato font;
+    quint32 colore = 0; // 0x00BBGGRR
+    int righeVuoteDopo = 0;
+};
+
+namespace attestato {
+/** The picture's own font, in which its first three empty lines are printed. */
+inline const FontAttestato fontIniziale{QStringLiteral("MS Sans Serif"), 8.25, true};
+constexpr int righeVuoteIniziali = 3;
+constexpr quint32 rosso = 0x000000FFu;
+constexpr quint32 nero = 0x00000000u;
+} // namespace attestato
+
+// What the certificate shows, from the shared state.
+struct DatiAttestato
+{
+    QString nomeAlunno;
+    QString nomeEseguibile;
+    QString obiettivo;
+    QString livello;
+    QString valutazione;
+    int esatte = 0;
+    int operazioni = 0;
+    QString data; // short date
+};
+
+/** The lines of the certificate, from "DIPLOMA DI MERITO" down to the date, in order. */
+QVector<RigaAttestato> righeAttestato(const DatiAttestato &dati);
+
+/**
+ * The load-time work of the certificate on the shared state: NomeAlunno
+ * capitalised, Valutazione graded, NomeEseguibile set. Returns what to draw.
+ */
+DatiAttestato PreparaAttestato(Modulo2 &m, const QString &nomeEseguibile, const QDate &oggi);
+
+// A picture that can be written on like a page, in pixels: a current
+// position that each printed line moves to the start of the next line.
+class SuperficieAttestato
+{
+public:
+    SuperficieAttestato() = default;
+    virtual ~SuperficieAttestato() = default;
+    SuperficieAttestato(const SuperficieAttestato &) = delete;
+    SuperficieAttestato &operator=(const SuperficieAttestato &) = delete;
+
+    virtual void impostaFont(const FontAttestato &font) = 0;
+    virtual void impostaColore(quint32 coloreBgr) = 0;
+    /** Inner width of the picture, in pixels. */
+    virtual double larghezzaInterna() const = 0;
+    /** Width of the text in the current font, in pixels. */
+    virtual double larghezzaTesto(const QString &testo) const = 0;
+    virtual void posizionaX(double x) = 0;
+    /** Prints at the current position, then moves to the left edge one line lower. */
+    virtual void stampa(const QString &testo) = 0;
+};
+
+/** Draws the certificate: three empty lines, then each line centred on the picture's width. */
+void DisegnaAttestato(SuperficieAttestato &superficie, const QVector<RigaAttestato> &righe);
+
+/**
+ * The printed certificate: an empty line, then the picture's image with its
+ * top-left corner at x 1000, y 100 twips at its natural size, and the end of
+ * the page. False when the page did not go out.
+ */
+bool StampaAttestato(Stampante &stampante, const QImage &immagine);

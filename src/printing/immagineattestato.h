@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// The certificate's picture box: it shows a persistent image at its top-left
+// corner on its background colour, so the drawing survives being covered,
+// resized or restored, and the same image goes to the printer.
+class ImmagineAttestato final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ImmagineAttestato(quint32 sfondoBgr, QWidget *parent = nullptr);
+
+    /** Starts a new persistent image at the box's present size, blank, and returns it. */
+    QImage &nuovaImmagine();
+    const QImage &immagine() const { return m_immagine; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    quint32 m_sfondo = 0;
+    QImage m_immagine;
+};

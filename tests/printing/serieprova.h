@@ -1,0 +1,43 @@
+#pragma once
+
+#include "frame/modulo2.h"
+
+#include <QString>
+
+// A series as the exercise window leaves it in the shared state, for the
+// report and certificate tests.
+namespace serieprova {
+
+// A log line of an addition with the result unknown: four-character number
+// fields, " = ... ", "   R.", then the pupil's answer and its mark. Every
+// eighth line is answered wrong first and then corrected.
+inline QString rigaLog(int i)
+{
+    auto campo = [](int n) { return (QStringLiteral(" ") + QString::number(n)).rightJustified(4); };
+    const int n1 = i % 80 + 1;
+    QString riga = campo(n1) + QStringLiteral(" + ") + campo(5) + QStringLiteral(" + ") + campo(3)
+                   + QStringLiteral(" = ... ") + QStringLiteral("   R.");
+    if (i % 8 == 0)
+        return riga + QString::number(n1 + 9) + QStringLiteral("* ") + QStringLiteral(" ") + QString::number(n1 + 8)
+               + QStringLiteral("° ");
+    return riga + QString::number(n1 + 8) + QStringLiteral("  ");
+}
+
+/** Fills log lines 1 to operazioni, the counts and the first exercise's total time. */
+inline void riempi(int operazioni, int esatte, const QString &tempoTotale = QStringLiteral(" 57"))
+{
+    auto &m = modulo2();
+    for (int i = 1; i <= operazioni; ++i)
+        m.ElencoOperazioni.imposta(i, rigaLog(i));
+    m.NumeroOperazioni = static_cast<Modulo2::int16>(operazioni);
+    m.NumeroOperazione = m.NumeroOperazioni;
+    m.NumeroEsercizio = 1;
+    m.RisposteEsatte = static_cast<Modulo2::int16>(esatte);
+    m.NumeroEsatte = m.RisposteEsatte;
+    m.NumeroErrate = static_cast<Modulo2::int16>(operazioni - esatte);
+    m.TempiEsercizi.imposta(1, tempoTotale);
+    m.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
+    m.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+}
+
+} // namespace serieprova

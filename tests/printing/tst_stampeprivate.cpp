@@ -1,0 +1,132 @@
+// The report and the certificate printed from their windows through a real
+// CUPS queue: the private print server started by scripts/test.sh copies each
+// job into a folder, where the PDF is read back.
+#include "serieprova.h"
+#include "support/ambienteprova.h"
+#include "support/pdfstampato.h"
+
+#include "frame/finestre.h"
+#include "frame/modulo2.h"
+#include "frame/nomifinestre.h"
+#include "frame/pulsanteopzione.h"
+#include "frame/servizi.h"
+#include "frame/stampantereale.h"
+#include "printing/frmattestato.h"
+#include "printing/frmstampaesercizio.h"
+#include "printing/immagineattestato.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+constexpr double puntiPerTwip = 1.0 / 20.0;
+constexpr double tolleranzaPunti = 1.5;
+
+// The images of a PDF's pages as `pdfimages -list` gives them: width x height each.
+QList<QSize> immaginiDelPdf(const QString &file)
+{
+    QProcess processo;
+    processo.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
+    processo.waitForFinished(30000);
+    QList<QSize> immagini;
+    const QStringList righe = QString::fromUtf8(processo.readAllStandardOutput()).split(QLatin1Char('\n'));
+    // Two heading lines; then page, num, type, width, height, ...
+    for (qsizetype i = 2; i < righe.size(); ++i) {
+        const QStringList campi = righe.at(i).simplified().split(QLatin1Char(' '));
+        if (campi.size() > 4 && campi.at(2) == QLatin1String("image"))
+            immagini.append(QSize(campi.at(3).toInt(), campi.at(4).toInt()));
+    }
+    return immagini;
+}
+} // namespace
+
+class TstStampePrivate final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_casa.isValid());
+        // A page kept as a PDF instead would land here, not in the user's home.
+        qputenv("HOME", QFile::encodeName(m_casa.path()));
+        qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    void init()
+    {
+        if (PdfStampato::cartella().isEmpty())
+            QSKIP(PdfStampato::senzaServer);
+        m_ambiente = std::make_unique<AmbienteProva>();
+        servizi().creaStampante = [] { return std::make_unique<StampanteReale>(); };
+    }
+
+    void cleanup() { m_ambiente.reset(); }
+
+    void resoconto()
+    {
+        serieprova::riempi(21, 17, QStringLiteral(" 143"));
+        modulo2().NomeAlunno = QStringLiteral("Nicolò");
+        auto *f = qobject_cast<FrmStampaEsercizio *>(Finestre::istanza().mostra(nomi::FrmStampaEsercizio));
+        QVERIFY(f);
+        PdfStampato pdf;
+        QTest::mouseClick(f->Option1.at(2), Qt::LeftButton);
+        QVERIFY2(pdf.attendi(), "nessun lavoro arrivato alla coda");
+        QCOMPARE(m_ambiente->messaggi(), QStringList());
+
+        // Read back line by line; blanks are compared collapsed, as pdftotext spaces words.
+        QStringList righe;
+        for (const QString &riga : pdf.testo().split(QLatin1Char('\n'))) {
+            if (!riga.simplified().isEmpty())
+                righe << riga.simplified();
+        }
+        QStringList attese{QStringLiteral("Nome Nicolò Data di stampa 05/12/2026")};
+        for (int i = 1; i <= 21; ++i) {
+            if (i % 10 == 1)
+                attese << QStringLiteral("Esercizio n.%1").arg(i / 10 + 1);
+            attese << serieprova::rigaLog(i).simplified();
+        }
+        attese << QStringLiteral("Eser. n.1: Tempo tot. 143 secondi") << QStringLiteral("Eser. n.2: Tempo tot. secondi")
+               << QStringLiteral("Eser. n.3: Tempo tot. secondi");
+        QCOMPARE(righe, attese);
+
+        // In Courier, the heading at 1000 twips from the left, the totals at their heights.
+        const auto parole = pdf.parole();
+        const ParolaStampata *nome = trovaParola(parole, QStringLiteral("Nome"));
+        QVERIFY(nome);
+        QVERIFY(qAbs(nome->sinistra - 1000 * puntiPerTwip) < tolleranzaPunti);
+        QVERIFY(qAbs(nome->alto - 1000 * puntiPerTwip) < tolleranzaPunti);
+        const ParolaStampata *totale = trovaParola(parole, QStringLiteral("Eser."));
+        QVERIFY(totale);
+        QVERIFY(qAbs(totale->sinistra - 1000 * puntiPerTwip) < tolleranzaPunti);
+        QVERIFY(qAbs(totale->alto - 13000 * puntiPerTwip) < tolleranzaPunti);
+        const QStringList font = fontDelPdf(pdf.file());
+        QVERIFY2(!font.filter(QStringLiteral("Mono")).isEmpty() || !font.filter(QStringLiteral("Courier")).isEmpty(),
+                 qPrintable(font.join(QLatin1Char(','))));
+    }
+
+    void attestato()
+    {
+        serieprova::riempi(20, 18);
+        modulo2().NomeAlunno = QStringLiteral("èlia");
+        auto *f = qobject_cast<FrmAttestato *>(Finestre::istanza().mostra(nomi::FrmAttestato));
+        QVERIFY(f);
+        const QSize disegno = f->Picture1->immagine().size();
+        PdfStampato pdf;
+        QTest::mouseClick(f->Option5.at(0), Qt::LeftButton);
+        QVERIFY2(pdf.attendi(), "nessun lavoro arrivato alla coda");
+        QCOMPARE(m_ambiente->messaggi(), QStringList());
+        // The page holds the drawn picture, whole, and no text of its own.
+        QCOMPARE(immaginiDelPdf(pdf.file()), QList<QSize>{disegno});
+        QVERIFY(pdf.testo().simplified().isEmpty());
+        QCOMPARE(modulo2().NomeAlunno, QStringLiteral("Èlia"));
+    }
+
+private:
+    QTemporaryDir m_casa;
+    std::unique_ptr<AmbienteProva> m_ambiente;
+};
+
+QTEST_MAIN(TstStampePrivate)
+#include "tst_stampeprivate.moc"
