@@ -43,11 +43,7 @@ StampanteReale::StampanteReale()
     m_printer.setDocName(modulo2().NomeProgramma);
 }
 
-StampanteReale::~StampanteReale()
-{
-    if (m_painter.isActive())
-        m_painter.end();
-}
+StampanteReale::~StampanteReale() = default;
 
 double StampanteReale::pixel(int twips) const
 {
@@ -56,14 +52,8 @@ double StampanteReale::pixel(int twips) const
 
 bool StampanteReale::iniziaPagina()
 {
-    if (m_errore)
-        return false;
-    if (m_painter.isActive())
+    if (iniziaSullaStampante() || iniziaSulPdf())
         return true;
-    if (iniziaSullaStampante() || iniziaSulPdf()) {
-        m_painter.setFont(m_font);
-        return true;
-    }
     m_errore = true;
     servizi().messaggio(QStringLiteral("Impossibile stampare. %1 e il file %2 non può essere scritto.")
                             .arg(m_motivoPdf, QDir::toNativeSeparators(m_filePdf)));
@@ -115,23 +105,17 @@ QString StampanteReale::nomeFont(int i) const
 void StampanteReale::impostaFont(const QString &nome)
 {
     m_font.setFamily(nome);
-    if (m_painter.isActive())
-        m_painter.setFont(m_font);
 }
 
 void StampanteReale::impostaDimensione(double punti)
 {
     if (punti > 0)
         m_font.setPointSizeF(punti);
-    if (m_painter.isActive())
-        m_painter.setFont(m_font);
 }
 
 void StampanteReale::impostaGrassetto(bool grassetto)
 {
     m_font.setBold(grassetto);
-    if (m_painter.isActive())
-        m_painter.setFont(m_font);
 }
 
 void StampanteReale::posiziona(int x, int y)
@@ -152,11 +136,15 @@ void StampanteReale::posizionaY(int y)
 
 void StampanteReale::stampa(const QString &testo, bool aCapo)
 {
-    if (!iniziaPagina())
+    if (m_errore)
         return;
-    const QFontMetricsF metrica(m_painter.font(), &m_printer);
+    // Measured on the printer itself, as the page will be drawn there.
+    const QFontMetricsF metrica(m_font, &m_printer);
     // The print position is the top of the line; Qt draws on the baseline.
-    m_painter.drawText(QPointF(m_x, m_y + metrica.ascent()), testo);
+    m_pagina.push_back([font = m_font, base = QPointF(m_x, m_y + metrica.ascent()), testo](QPainter &pittore) {
+        pittore.setFont(font);
+        pittore.drawText(base, testo);
+    });
     if (aCapo) {
         m_x = 0;
         m_y += metrica.height();
@@ -167,18 +155,22 @@ void StampanteReale::stampa(const QString &testo, bool aCapo)
 
 void StampanteReale::disegnaImmagine(const QImage &immagine, int x, int y)
 {
-    if (!iniziaPagina() || immagine.isNull())
+    if (m_errore || immagine.isNull())
         return;
     // Natural size: the image's own dots per inch decide how large it comes out.
     const double dpiImmagine = immagine.dotsPerMeterX() > 0 ? immagine.dotsPerMeterX() * 0.0254 : 96.0;
     const double scala = m_printer.resolution() / dpiImmagine;
-    m_painter.drawImage(QRectF(pixel(x), pixel(y), immagine.width() * scala, immagine.height() * scala), immagine);
+    const QRectF dove(pixel(x), pixel(y), immagine.width() * scala, immagine.height() * scala);
+    m_pagina.push_back([immagine, dove](QPainter &pittore) { pittore.drawImage(dove, immagine); });
 }
 
 bool StampanteReale::fineDocumento()
 {
-    if (!iniziaPagina())
+    if (m_errore || !iniziaPagina())
         return false;
+    for (const auto &disegna : m_pagina)
+        disegna(m_painter);
+    m_pagina.clear();
     if (!m_painter.end()) {
         m_errore = true;
         servizi().messaggio(QStringLiteral("La stampante non ha accettato la pagina: controlla che sia accesa e "

@@ -6,10 +6,12 @@
 #include <QPainter>
 #include <QPrinter>
 
-#include <memory>
+#include <functional>
+#include <vector>
 
-// The system's default printer, through Qt Print Support. The page starts at
-// the first call that draws. When no printer is installed, the print server
+// The system's default printer, through Qt Print Support. The page is kept
+// until fineDocumento(), which draws it and sends it: a page never ended never
+// reaches the printer. When no printer is installed, the print server
 // does not answer or the queue rejects jobs, the page goes to a PDF file
 // instead (in the user's documents folder, or the current folder when there is
 // none) and the user is told where and why. A stopped queue keeps the page
@@ -18,7 +20,7 @@ class StampanteReale final : public Stampante
 {
 public:
     StampanteReale();
-    ~StampanteReale() override;
+    ~StampanteReale() override; // drops a page that was never ended
 
     int numeroFont() const override;
     QString nomeFont(int i) const override;
@@ -41,6 +43,9 @@ private:
 
     QPrinter m_printer;
     QPainter m_painter;
+    // The page so far, in device pixels, drawn only when the document ends
+    // (once a page is started QPrinter cannot take it back: abort() does nothing).
+    std::vector<std::function<void(QPainter &)>> m_pagina;
     QFont m_font;
     QString m_filePdf;   // set when the page goes to a PDF file instead
     QString m_motivoPdf; // why it does, in Italian, for the user

@@ -1,6 +1,7 @@
 // StampanteReale with no print server answering (CUPS_SERVER names a socket
 // nobody listens on): the page goes to a PDF file, which is read back as text
 // with the places of its words, and the user is told in Italian where it is.
+// A page never ended goes nowhere.
 // Also the fonts the printer offers, "Courier New" and "Courier" included.
 
 #include "support/ambienteprova.h"
@@ -68,6 +69,7 @@ private slots:
     void righe();
     void fontOfferti_data();
     void fontOfferti();
+    void paginaNonFinita();
     void fileNonScrivibile();
 
 private:
@@ -240,6 +242,22 @@ void TstStampanteReale::fontOfferti()
     QCOMPARE(qAbs(larghezzaI - larghezzaM) < tolleranzaPunti, monospaziato);
 }
 
+void TstStampanteReale::paginaNonFinita()
+{
+    AmbienteProva ambiente;
+    QVERIFY(QDir(m_casa->path()).mkpath(QStringLiteral("Documents")));
+    {
+        StampanteReale reale;
+        Stampante &stampante = reale;
+        stampante.posiziona(1440, 1440);
+        stampante.stampa(QStringLiteral("ABBANDONATA"));
+        QVERIFY(!stampante.inErrore());
+    }
+    QCOMPARE(ambiente.messaggi(), QStringList());
+    QVERIFY(QDir(m_casa->filePath(QStringLiteral("Documents"))).isEmpty());
+    QVERIFY(QDir(ambiente.cartella()).entryList({QStringLiteral("*.pdf")}).isEmpty());
+}
+
 void TstStampanteReale::fileNonScrivibile()
 {
     // No documents folder, and a current folder that no longer exists: even
@@ -254,16 +272,20 @@ void TstStampanteReale::fileNonScrivibile()
     StampanteReale reale;
     Stampante &stampante = reale;
     stampante.posiziona(1440, 1440);
-    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
     stampante.stampa(QStringLiteral("PERSA"));
+    QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
+    QVERIFY(!stampante.fineDocumento());
     QVERIFY(stampante.inErrore());
+    QCOMPARE(ambiente.messaggi().size(), 1);
+    const QString messaggio = ambiente.messaggi().constFirst();
+    QVERIFY2(messaggio.startsWith(QStringLiteral("Impossibile stampare. Nessuna stampante disponibile e il file ")),
+             qPrintable(messaggio));
+    QVERIFY(messaggio.endsWith(QStringLiteral(" non può essere scritto.")));
+
+    // In error, the printer does nothing more and says nothing more.
     stampante.stampa(QStringLiteral("ANCORA"));
     QVERIFY(!stampante.fineDocumento());
     QCOMPARE(ambiente.messaggi().size(), 1);
-    QVERIFY2(ambiente.messaggi().constFirst().startsWith(
-                 QStringLiteral("Impossibile stampare. Nessuna stampante disponibile e il file ")),
-             qPrintable(ambiente.messaggi().constFirst()));
-    QVERIFY(ambiente.messaggi().constFirst().endsWith(QStringLiteral(" non può essere scritto.")));
 }
 
 int main(int argc, char *argv[])

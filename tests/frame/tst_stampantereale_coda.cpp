@@ -69,6 +69,7 @@ private slots:
     void init();
     void testoAlPostoGiusto_data();
     void testoAlPostoGiusto();
+    void paginaNonFinita();
     void codaFermaTieneLaPagina();
     void codaCheRifiutaSalvaIlPdf();
 
@@ -126,6 +127,20 @@ void TstStampanteRealeCoda::testoAlPostoGiusto()
     QVERIFY2(qAbs(parola->sinistra - x * puntiPerTwip) < tolleranzaPunti, qPrintable(QString::number(parola->sinistra)));
     QVERIFY2(qAbs(parola->alto - y * puntiPerTwip) < tolleranzaPunti, qPrintable(QString::number(parola->alto)));
     QVERIFY(QDir(m_casa.filePath(QStringLiteral("Documents"))).isEmpty());
+}
+
+void TstStampanteRealeCoda::paginaNonFinita()
+{
+    AmbienteProva ambiente;
+    PdfStampato pdf;
+    {
+        StampanteReale reale;
+        Stampante &stampante = reale;
+        stampante.posiziona(1440, 1440);
+        stampante.stampa(QStringLiteral("ABBANDONATA"));
+    }
+    QVERIFY2(pdf.nessunLavoro(attesaLavoroAssente), "una pagina mai finita è arrivata alla coda");
+    QCOMPARE(ambiente.messaggi(), QStringList());
 }
 
 void TstStampanteRealeCoda::codaFermaTieneLaPagina()
