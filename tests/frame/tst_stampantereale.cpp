@@ -69,6 +69,8 @@ private slots:
     void righe();
     void fontOfferti_data();
     void fontOfferti();
+    void immagineAGrandezzaNaturale_data();
+    void immagineAGrandezzaNaturale();
     void paginaNonFinita();
     void fileNonScrivibile();
 
@@ -240,6 +242,41 @@ void TstStampanteReale::fontOfferti()
     const double larghezzaI = parole.at(0).destra - parole.at(0).sinistra;
     const double larghezzaM = parole.at(1).destra - parole.at(1).sinistra;
     QCOMPARE(qAbs(larghezzaI - larghezzaM) < tolleranzaPunti, monospaziato);
+}
+
+void TstStampanteReale::immagineAGrandezzaNaturale_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<QSize>("pixel");
+
+    QTest::newRow("96 dpi, due pollici per uno") << 96 << QSize(192, 96);
+    QTest::newRow("300 dpi, un pollice per mezzo") << 300 << QSize(300, 150);
+}
+
+void TstStampanteReale::immagineAGrandezzaNaturale()
+{
+    QFETCH(int, dpi);
+    QFETCH(QSize, pixel);
+
+    AmbienteProva ambiente;
+    QImage immagine(pixel, QImage::Format_RGB32);
+    immagine.fill(Qt::darkGreen);
+    immagine.setDotsPerMeterX(qRound(dpi / 0.0254));
+    immagine.setDotsPerMeterY(qRound(dpi / 0.0254));
+    {
+        StampanteReale reale;
+        Stampante &stampante = reale;
+        stampante.disegnaImmagine(immagine, 1440, 1440);
+        QVERIFY(stampante.fineDocumento());
+    }
+    const QString file = fileDelMessaggio(ambiente.messaggi());
+    QVERIFY(!file.isEmpty());
+    const auto immagini = immaginiDelPdf(file);
+    QCOMPARE(immagini.size(), 1);
+    QCOMPARE(QSize(immagini.constFirst().larghezza, immagini.constFirst().altezza), pixel);
+    // Drawn at its natural size, the picture keeps its own density on paper.
+    QVERIFY2(qAbs(immagini.constFirst().ppiX - dpi) <= 1, qPrintable(QString::number(immagini.constFirst().ppiX)));
+    QVERIFY2(qAbs(immagini.constFirst().ppiY - dpi) <= 1, qPrintable(QString::number(immagini.constFirst().ppiY)));
 }
 
 void TstStampanteReale::paginaNonFinita()

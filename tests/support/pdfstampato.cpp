@@ -72,6 +72,21 @@ QStringList fontDelPdf(const QString &file)
     return font;
 }
 
+QVector<ImmagineStampata> immaginiDelPdf(const QString &file)
+{
+    // Two heading lines, then one picture a line:
+    // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+    const QStringList righe =
+        QString::fromUtf8(esegui(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file})).split(QLatin1Char('\n'));
+    QVector<ImmagineStampata> immagini;
+    for (qsizetype i = 2; i < righe.size(); ++i) {
+        const QStringList campi = righe.at(i).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (campi.size() >= 14)
+            immagini.append({campi.at(3).toInt(), campi.at(4).toInt(), campi.at(12).toDouble(), campi.at(13).toDouble()});
+    }
+    return immagini;
+}
+
 const ParolaStampata *trovaParola(const QVector<ParolaStampata> &parole, const QString &testo)
 {
     for (const auto &parola : parole) {

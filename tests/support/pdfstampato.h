@@ -21,12 +21,23 @@ struct ParolaStampata
     double basso = 0;
 };
 
+/** A picture of a PDF page: its size in pixels and how densely it is printed. */
+struct ImmagineStampata
+{
+    int larghezza = 0;
+    int altezza = 0;
+    double ppiX = 0; // pixels per inch on paper: the image's own dpi when drawn at natural size
+    double ppiY = 0;
+};
+
 /** The text of a PDF file as `pdftotext -layout` gives it; empty when it cannot be read. */
 QString testoDelPdf(const QString &file);
 /** The words of the first page of a PDF file with their boxes (`pdftotext -bbox`). */
 QVector<ParolaStampata> paroleDelPdf(const QString &file);
 /** The names of the fonts a PDF file uses, as `pdffonts` lists them (e.g. "ABCDEF+LiberationMono"). */
 QStringList fontDelPdf(const QString &file);
+/** The pictures of a PDF file, as `pdfimages -list` gives them. */
+QVector<ImmagineStampata> immaginiDelPdf(const QString &file);
 /** The first word equal to testo, or nullptr. */
 const ParolaStampata *trovaParola(const QVector<ParolaStampata> &parole, const QString &testo);
 
