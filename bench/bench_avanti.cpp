@@ -1,0 +1,128 @@
+// Time from a press on "Avanti" in the exercise window to the next operation
+// painted, over 1,000 operations: median and 99th percentile.
+//
+//   bench_avanti [operations]     (default 1000; run with QT_QPA_PLATFORM=offscreen)
+//
+// Each operation is answered right on the keypad (not timed), then "Avanti" is
+// pressed and released and the clock stops once the row has been repainted
+// with the new operation. A series ends at 20 operations: "Ricomincia" starts
+// the next one, outside the timing. Besides the wall-clock time, the CPU time
+// of the thread is reported: on a busy machine the wall-clock tail mostly
+// measures waiting for a core.
+
+#include "exercise/frmoperativo.h"
+#include "exercise/rigaoperazione.h"
+#include "exercise/riquadroscelta.h"
+#include "exercise/tastierino.h"
+#include "frame/finestre.h"
+#include "frame/modulo2.h"
+#include "frame/nomifinestre.h"
+#include "frame/pulsanteopzione.h"
+#include "registrofinestre.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTest>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// Notes that the watched label has been painted.
+class Dipinto final : public QObject
+{
+public:
+    bool dipinto = false;
+
+    bool eventFilter(QObject *, QEvent *evento) override
+    {
+        if (evento->type() == QEvent::Paint)
+            dipinto = true;
+        return false;
+    }
+};
+
+void premi(QWidget *pulsante)
+{
+    QTest::mousePress(pulsante, Qt::LeftButton);
+    QTest::mouseRelease(pulsante, Qt::LeftButton);
+}
+
+void rispondiGiusto(FrmOperativo *f)
+{
+    for (const QChar cifra : modulo2().TestoIncognita.trimmed())
+        premi(f->fraTastierino->Option2[static_cast<std::size_t>(cifra.digitValue())]);
+    premi(f->fraTastierino->Option2[Tastierino::verifica]);
+}
+
+double percentile(std::vector<double> valori, double quota)
+{
+    std::sort(valori.begin(), valori.end());
+    const auto i = static_cast<std::size_t>(quota * static_cast<double>(valori.size() - 1) + 0.5);
+    return valori[std::min(i, valori.size() - 1)];
+}
+
+double cpuMs()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1.0e6;
+}
+
+void stampa(const char *nome, const std::vector<double> &tempi)
+{
+    std::printf("  %-10s median %.3f ms   99th percentile %.3f ms   max %.3f ms\n", nome, percentile(tempi, 0.5),
+                percentile(tempi, 0.99), *std::max_element(tempi.begin(), tempi.end()));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const int operazioni = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
+
+    registraFinestre();
+    Finestre::istanza().impostaAllaFine([] {});
+    modulo2().Operazione = 1;
+    modulo2().Livello = 1; // the result is the unknown: its label changes with every operation
+    auto *f = qobject_cast<FrmOperativo *>(Finestre::istanza().mostra(nomi::FrmOperativo));
+    if (!f)
+        return 1;
+    Dipinto dipinto;
+    f->frmNumero->lblRisultato1->installEventFilter(&dipinto);
+    QCoreApplication::processEvents();
+
+    std::vector<double> tempi;
+    std::vector<double> cpu;
+    tempi.reserve(static_cast<std::size_t>(operazioni));
+    cpu.reserve(static_cast<std::size_t>(operazioni));
+    while (static_cast<int>(tempi.size()) < operazioni) {
+        rispondiGiusto(f);
+        QCoreApplication::processEvents();
+        if (f->fraAvviso->isEnabled()) {
+            premi(f->fraAvviso->scelte[1]);
+            QCoreApplication::processEvents();
+            continue;
+        }
+        dipinto.dipinto = false;
+        const auto inizio = std::chrono::steady_clock::now();
+        const double inizioCpu = cpuMs();
+        premi(f->fraTastierino->Option2[Tastierino::avanti]);
+        while (!dipinto.dipinto)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        const auto fine = std::chrono::steady_clock::now();
+        cpu.push_back(cpuMs() - inizioCpu);
+        tempi.push_back(std::chrono::duration<double, std::milli>(fine - inizio).count());
+    }
+
+    std::printf("Avanti -> next operation painted, %d operations\n", operazioni);
+    stampa("wall clock", tempi);
+    stampa("CPU", cpu);
+    Finestre::istanza().scarica(nomi::FrmOperativo);
+    return 0;
+}
