@@ -2,6 +2,7 @@
 // frames of objectives, levels, pupils and teachers in the lower part.
 
 #include "frmstampaschede.h"
+#include "pulsanteacapo.h"
 #include "scelteschede.h"
 
 #include "frame/aspetto.h"
@@ -60,8 +61,7 @@ PulsanteOpzione *opzione(QWidget *padre, const char *testo, int indice, QRect po
 
 QPushButton *comando(QWidget *padre, const QString &testo, QRect posto, double punti, bool grassetto)
 {
-    auto *p = new QPushButton(testo, padre);
-    p->setAutoDefault(false);
+    auto *p = new PulsanteACapo(testo, padre);
     aspetto::impostaFont(p, QStringLiteral("Arial"), punti, grassetto);
     aspetto::posiziona(p, posto.left(), posto.top(), posto.width(), posto.height());
     return p;

@@ -1,0 +1,24 @@
+#include "pulsanteacapo.h"
+
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+PulsanteACapo::PulsanteACapo(const QString &testo, QWidget *parent)
+    : QPushButton(testo, parent)
+{
+    setAutoDefault(false);
+}
+
+void PulsanteACapo::paintEvent(QPaintEvent *)
+{
+    // The style draws the button without its caption; the caption follows,
+    // wrapped inside the button's contents.
+    QStylePainter pittore(this);
+    QStyleOptionButton opzione;
+    initStyleOption(&opzione);
+    opzione.text.clear();
+    pittore.drawControl(QStyle::CE_PushButton, opzione);
+    const QRect contenuto = style()->subElementRect(QStyle::SE_PushButtonContents, &opzione, this);
+    style()->drawItemText(&pittore, contenuto, Qt::AlignCenter | Qt::TextWordWrap, opzione.palette, isEnabled(),
+                          text(), QPalette::ButtonText);
+}
