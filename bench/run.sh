@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 giri=${1:-15}
 scripts/deps.sh
 cmake -S bench -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench -j"$(nproc)" --target finestranuda avvio misura
+cmake --build build-bench -j"$(nproc)" --target finestranuda avvio misura schede
 
 # The programs run in an empty folder of their own (the start window writes
 # its settings file there), offscreen, with no print server to ask.
@@ -21,3 +21,4 @@ cd "$lavoro"
 export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$lavoro/runtime"
 bin="$OLDPWD/build-bench"
 "$bin/misura" "$giri" "bare window=$bin/finestranuda" "TARVELO start window=$bin/avvio"
+"$bin/schede" "$giri"
