@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <map>
 #include <memory>
 
 // The worksheet window on screen (offscreen): the order in which its frames
@@ -32,6 +33,8 @@ private slots:
     void titolo_data();
     void titolo();
     void apertura();
+    void posti_data();
+    void posti();
     void aperturaConObiettivoDelSegno();
     void ordineAbilitazione();
     void obiettivo_data();
@@ -159,6 +162,60 @@ void TestFrmStampaSchede::apertura()
     // 60 lines are already drawn from the start window's choices.
     for (const QString &riga : righe(s.SchedaAlunni))
         QVERIFY2(riga.endsWith(QLatin1String(" =  .")), qPrintable(riga));
+}
+
+void TestFrmStampaSchede::posti_data()
+{
+    // Controls by name, at the design size (twips, relative to their container).
+    QTest::addColumn<QString>("controllo");
+    QTest::addColumn<QRect>("twips");
+    QTest::newRow("Label1") << QStringLiteral("Label1") << QRect(90, 0, 11790, 435);
+    QTest::newRow("LblOp(1)") << QStringLiteral("LblOp1") << QRect(525, 570, 3510, 225);
+    QTest::newRow("LblOp(10)") << QStringLiteral("LblOp10") << QRect(525, 2460, 3510, 225);
+    QTest::newRow("LblOp(11)") << QStringLiteral("LblOp11") << QRect(4260, 570, 3510, 225);
+    QTest::newRow("LblOp(30)") << QStringLiteral("LblOp30") << QRect(7935, 2460, 3510, 225);
+    QTest::newRow("LblOp(31)") << QStringLiteral("LblOp31") << QRect(525, 2880, 3510, 225);
+    QTest::newRow("LblOp(38)") << QStringLiteral("LblOp38") << QRect(525, 4350, 3510, 225);
+    QTest::newRow("LblOp(39)") << QStringLiteral("LblOp39") << QRect(525, 4545, 3510, 225);
+    QTest::newRow("LblOp(45)") << QStringLiteral("LblOp45") << QRect(4260, 3720, 3510, 225);
+    QTest::newRow("LblOp(46) a little lower") << QStringLiteral("LblOp46") << QRect(4260, 3945, 3510, 225);
+    QTest::newRow("LblOp(56)") << QStringLiteral("LblOp56") << QRect(7935, 3930, 3510, 225);
+    QTest::newRow("LblOp(60)") << QStringLiteral("LblOp60") << QRect(7935, 4770, 3510, 225);
+    QTest::newRow("fraUno") << QStringLiteral("fraUno") << QRect(2910, 6330, 2505, 1890);
+    QTest::newRow("Option1(3)") << QStringLiteral("Option1_3") << QRect(60, 1290, 2355, 480);
+    QTest::newRow("fraLivelli") << QStringLiteral("fraLivelli") << QRect(5490, 5460, 2085, 2730);
+    QTest::newRow("Option3(3)") << QStringLiteral("Option3_3") << QRect(60, 1875, 1920, 510);
+    QTest::newRow("fraAlunni") << QStringLiteral("fraAlunni") << QRect(7620, 5460, 2085, 2730);
+    QTest::newRow("CmdStampaAlunni") << QStringLiteral("CmdStampaAlunni") << QRect(60, 855, 1920, 510);
+    QTest::newRow("fraDocenti") << QStringLiteral("fraDocenti") << QRect(9750, 5460, 2085, 2730);
+    QTest::newRow("CmdSchedaDocenti") << QStringLiteral("CmdSchedaDocenti") << QRect(75, 330, 1920, 510);
+    QTest::newRow("CmdRicomincia") << QStringLiteral("CmdRicomincia") << QRect(7680, 6945, 4080, 540);
+    QTest::newRow("Command1") << QStringLiteral("Command1") << QRect(7680, 7545, 4080, 540);
+}
+
+void TestFrmStampaSchede::posti()
+{
+    QFETCH(QString, controllo);
+    QFETCH(QRect, twips);
+    auto *f = qobject_cast<FrmStampaSchede *>(Finestre::istanza().carica(nomi::FrmStampaSchede));
+    QVERIFY(f);
+    std::map<QString, QWidget *> controlli{
+        {QStringLiteral("Label1"), f->Label1},
+        {QStringLiteral("fraUno"), f->fraUno},
+        {QStringLiteral("Option1_3"), f->Option1[3]},
+        {QStringLiteral("fraLivelli"), f->fraLivelli},
+        {QStringLiteral("Option3_3"), f->Option3[3]},
+        {QStringLiteral("fraAlunni"), f->fraAlunni},
+        {QStringLiteral("CmdStampaAlunni"), f->CmdStampaAlunni},
+        {QStringLiteral("fraDocenti"), f->fraDocenti},
+        {QStringLiteral("CmdSchedaDocenti"), f->CmdSchedaDocenti},
+        {QStringLiteral("CmdRicomincia"), f->CmdRicomincia},
+        {QStringLiteral("Command1"), f->Command1},
+    };
+    for (int i = 1; i <= 60; ++i)
+        controlli[QStringLiteral("LblOp%1").arg(i)] = f->LblOp[static_cast<std::size_t>(i)];
+    QWidget *w = controlli.at(controllo);
+    QCOMPARE(w->geometry(), aspetto::pixelDaTwips(twips));
 }
 
 void TestFrmStampaSchede::aperturaConObiettivoDelSegno()
