@@ -5,7 +5,9 @@
 #include "frame/nomifinestre.h"
 #include "printing/frmattestato.h"
 #include "printing/frmstampaesercizio.h"
+#include "start/frmesemplicazione.h"
 #include "start/frminizio.h"
+#include "start/frmvalutazione.h"
 #include "worksheets/frmstampaschede.h"
 
 void registraFinestre()
@@ -16,4 +18,6 @@ void registraFinestre()
     finestre.registra(nomi::FrmStampaEsercizio, [] { return new FrmStampaEsercizio; });
     finestre.registra(nomi::FrmAttestato, [] { return new FrmAttestato; });
     finestre.registra(nomi::FrmStampaSchede, [] { return new FrmStampaSchede; });
+    finestre.registra(nomi::FrmValutazione, [] { return new FrmValutazione; });
+    finestre.registra(nomi::FrmEsemplicazione, [] { return new FrmEsemplicazione; });
 }

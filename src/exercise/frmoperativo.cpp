@@ -14,6 +14,7 @@
 #include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
 #include "start/frminizio.h"
+#include "start/registroserie.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -135,6 +136,12 @@ void FrmOperativo::alCaricamento()
     PosizionaRiquadri();
 }
 
+void FrmOperativo::alloScaricamento()
+{
+    // A series left half-way ends when the window goes.
+    registroSerie().termina(*servizi().orologio);
+}
+
 void FrmOperativo::riempiIntestazione()
 {
     // The objective and level lines repeat the start window's summary lines.
@@ -148,6 +155,7 @@ void FrmOperativo::riempiIntestazione()
 void FrmOperativo::NuovaSerie()
 {
     azzeraSerie(modulo2());
+    registroSerie().inizia(modulo2(), *servizi().orologio);
     fraElaborazione->svuota();
     frmNumero->lblRisultato1->setText(interrogativo);
     NuovoEsercizio();
@@ -296,6 +304,8 @@ void FrmOperativo::CalcolaTempi()
 {
     Modulo2 &m = modulo2();
     ::CalcolaTempi(m, *servizi().orologio);
+    // Every judged answer reaches the record of the series.
+    registroSerie().aggiorna(m);
     fraElaborazione->LblTempoParziale->setText(testoTempoParziale(m));
     fraElaborazione->LblTempoTotale->setText(testoTempoTotale(m));
 }
@@ -304,6 +314,7 @@ void FrmOperativo::ControllaFineSerie()
 {
     if (!serieCompleta(modulo2()))
         return;
+    registroSerie().termina(*servizi().orologio);
     DisabilitaRiquadri();
     attiva(fraAvviso);
     fraAvviso->daiFuoco(stampa);

@@ -26,6 +26,7 @@ public:
     explicit FrmOperativo(QWidget *parent = nullptr);
 
     void alCaricamento() override;
+    void alloScaricamento() override;
 
     /** A fresh series: counters, times and log lines 1 to 20 emptied, operation 1 shown. */
     void NuovaSerie();

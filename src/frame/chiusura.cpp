@@ -6,7 +6,8 @@
 void ChiudiTutto()
 {
     for (const QString &nome : {nomi::FrmAttestato, nomi::frmInizio, nomi::FrmOperativo,
-                                nomi::FrmStampaEsercizio, nomi::FrmStampaSchede})
+                                nomi::FrmStampaEsercizio, nomi::FrmStampaSchede, nomi::FrmValutazione,
+                                nomi::FrmEsemplicazione})
         Finestre::istanza().scarica(nome);
 }
 

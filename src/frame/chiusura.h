@@ -4,7 +4,8 @@
 
 /**
  * Unloads the windows by name, in the order FrmAttestato, frmInizio,
- * FrmOperativo, FrmStampaEsercizio, FrmStampaSchede. A window not loaded is
+ * FrmOperativo, FrmStampaEsercizio, FrmStampaSchede, FrmValutazione,
+ * FrmEsemplicazione. A window not loaded is
  * skipped; the program ends once none is left.
  */
 void ChiudiTutto();

@@ -12,20 +12,11 @@ int Punteggio(int esatte, int operazioni)
 
 QString ValutazioneDaPunteggio(int punteggio)
 {
-    if (punteggio >= 9)
-        return valutazione::ottimo;
-    switch (punteggio) {
-    case 8:
-        return valutazione::distinto;
-    case 7:
-        return valutazione::buono;
-    case 6:
-        return valutazione::sufficiente;
-    case 5:
-        return valutazione::sufficienteAlLimite;
-    default:
-        return valutazione::nonClassificato;
+    for (const auto &fascia : valutazione::fasce) {
+        if (punteggio >= fascia.punteggioMinimo)
+            return fascia.voto;
     }
+    return valutazione::nonClassificato;
 }
 
 QString rigaPunteggio(int esatte, int operazioni)

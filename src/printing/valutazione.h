@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 // Grading of a series for the certificate: the score out of 10, the grade
 // word, the score line and whether the certificate may be printed.
 namespace valutazione {
@@ -15,6 +17,27 @@ inline const QString nonClassificato = QStringLiteral("Non classificato");
 
 /** A certificate needs at least this many operations to be printed. */
 constexpr int minimoOperazioni = 10;
+
+/** The highest score: every answer right. */
+constexpr int punteggioMassimo = 10;
+
+/** A grade and the lowest score that earns it. */
+struct Fascia final
+{
+    int punteggioMinimo = 0;
+    QString voto;
+};
+
+/** The grades from the best down; a score earns the first grade whose minimum it reaches.
+    The certificate grades by it and the grading window lists it. */
+inline const std::array<Fascia, 6> fasce{{
+    {9, ottimo},
+    {8, distinto},
+    {7, buono},
+    {6, sufficiente},
+    {5, sufficienteAlLimite},
+    {0, nonClassificato},
+}};
 
 } // namespace valutazione
 

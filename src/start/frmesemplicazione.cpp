@@ -1,0 +1,133 @@
+#include "frmesemplicazione.h"
+
+#include "exercise/generatore.h"
+#include "exercise/rigaoperazione.h"
+#include "frame/aspetto.h"
+#include "frame/finestre.h"
+#include "frame/modulo2.h"
+#include "frame/nomifinestre.h"
+#include "frame/pulsanteopzione.h"
+#include "frame/servizi.h"
+
+#include <QEvent>
+#include <QLabel>
+
+namespace {
+
+// Four rows of the exercise window's size need a taller window than it.
+constexpr QSize designTwips{11910, 11580};
+constexpr quint32 sfondoIntestazione = 0x00C0E0FFu;
+constexpr int primaRiga = 1140;
+constexpr int passoRiga = 2400;
+constexpr int altezzaRiga = 2370;
+
+} // namespace
+
+FrmEsemplicazione::FrmEsemplicazione(QWidget *parent)
+    : Finestra(nomi::FrmEsemplicazione, designTwips, parent)
+{
+    setWindowTitle(QStringLiteral("Esemplicazione"));
+    aspetto::impostaSfondo(area(), aspetto::giallinoChiaro);
+    costruisciIntestazione();
+    for (std::size_t i = 0; i < frmEsempio.size(); ++i) {
+        auto *riga = new RigaOperazione(area());
+        riga->setObjectName(QStringLiteral("frmEsempio_%1").arg(i));
+        aspetto::posiziona(riga, 60, primaRiga + static_cast<int>(i) * passoRiga, 11730, altezzaRiga);
+        riga->setCursor(Qt::PointingHandCursor);
+        riga->installEventFilter(this);
+        frmEsempio[i] = riga;
+    }
+    costruisciPulsanti();
+}
+
+void FrmEsemplicazione::costruisciIntestazione()
+{
+    constexpr std::array<int, 3> alti{45, 405, 765};
+    for (std::size_t i = 0; i < Label1.size(); ++i) {
+        Label1[i] = new QLabel(area());
+        aspetto::posiziona(Label1[i], 285, alti[i], 11655, 360);
+        aspetto::impostaFont(Label1[i], QStringLiteral("Arial"), 18, true);
+        aspetto::impostaColoreTesto(Label1[i], aspetto::rosso);
+        aspetto::impostaSfondo(Label1[i], sfondoIntestazione);
+    }
+    aspetto::impostaColoreTesto(Label1[2], aspetto::bluScuro);
+    Label1[2]->setText(QStringLiteral("Premi un esempio per vedere la risposta"));
+}
+
+void FrmEsemplicazione::costruisciPulsanti()
+{
+    const std::array<QString, 2> testi{QStringLiteral("Altri esempi"), QStringLiteral("Chiudi")};
+    const std::array<int, 2> sinistre{2880, 6360};
+    for (int i = 0; i < 2; ++i) {
+        auto *pulsante = new PulsanteOpzione(testi.at(i), i, area());
+        aspetto::posiziona(pulsante, sinistre.at(i), 10800, 2670, 720);
+        aspetto::impostaFont(pulsante, QStringLiteral("Arial"), 16, true);
+        aspetto::impostaColoreTesto(pulsante, aspetto::bluScuro);
+        pulsante->impostaColoriFuoco(aspetto::fuocoAcceso, aspetto::fuocoSpento);
+        connect(pulsante, &PulsanteOpzione::premuto, this, &FrmEsemplicazione::premuto);
+        optScelta.at(i) = pulsante;
+    }
+}
+
+void FrmEsemplicazione::alCaricamento()
+{
+    catturaLayout();
+    const Modulo2 &m = modulo2();
+    Label1[0]->setText(intestazioneOperazione(m.Operazione));
+    Label1[1]->setText(intestazioneLivello(m.Livello));
+    AltriEsempi();
+}
+
+void FrmEsemplicazione::AltriEsempi()
+{
+    m_esempi = disegnaEsempi(modulo2(), servizi());
+    m_rivelata.fill(false);
+    for (std::size_t i = 0; i < frmEsempio.size(); ++i) {
+        RigaOperazione *riga = frmEsempio[i];
+        riga->svuotaCorrezione();
+        riga->coloraNumeri();
+        const bool disegnato = i < m_esempi.size();
+        riga->setVisible(disegnato);
+        if (!disegnato)
+            continue;
+        riga->scriviSegni(segnoOperazione(m_esempi[i].operazione));
+        riga->mostra(m_esempi[i].riga);
+    }
+}
+
+void FrmEsemplicazione::MostraRisposta(int indice)
+{
+    if (indice < 0 || indice >= static_cast<int>(m_esempi.size()))
+        return;
+    const auto i = static_cast<std::size_t>(indice);
+    m_rivelata[i] = true;
+    frmEsempio[i]->mostraCorrezione(testoNumero(m_esempi[i].risposta), m_esempi[i].riga.tipoDomanda);
+}
+
+void FrmEsemplicazione::premuto(int indice)
+{
+    if (indice == altriEsempi)
+        AltriEsempi();
+    else if (indice == chiudi)
+        Finestre::istanza().scarica(nome());
+}
+
+void FrmEsemplicazione::dopoRiscala()
+{
+    // The rescale puts each answer back at its design place: bring it under its "?" again.
+    for (std::size_t i = 0; i < m_esempi.size(); ++i) {
+        if (m_rivelata[i])
+            frmEsempio[i]->allineaCorrezione(m_esempi[i].riga.tipoDomanda);
+    }
+}
+
+bool FrmEsemplicazione::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    if (evento->type() == QEvent::MouseButtonPress) {
+        for (std::size_t i = 0; i < frmEsempio.size(); ++i) {
+            if (oggetto == frmEsempio[i])
+                MostraRisposta(static_cast<int>(i));
+        }
+    }
+    return Finestra::eventFilter(oggetto, evento);
+}
