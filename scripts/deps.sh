@@ -5,9 +5,9 @@
 #                  own, pdftotext to read printed pages back)
 set -euo pipefail
 
-pacchetti=(build-essential cmake qt6-base-dev libcups2-dev qt6-translations-l10n fonts-liberation)
+pacchetti=(build-essential cmake qt6-base-dev libcups2-dev qt6-translations-l10n fonts-liberation librsvg2-bin)
 if [ "${1:-}" = test ]; then
-    pacchetti+=(cups-daemon cups-client poppler-utils)
+    pacchetti+=(cups-daemon cups-client poppler-utils desktop-file-utils appstream)
 fi
 
 # One dpkg-query for all: a package it does not know is simply not listed.

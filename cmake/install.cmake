@@ -1,0 +1,52 @@
+# What `cmake --install` puts in place, and the Debian package built from it
+# with `cpack -G DEB` (scripts/deb.sh): the program, its menu entry, its icon
+# and its AppStream metadata, all under the reverse-DNS name below.
+include(GNUInstallDirs)
+
+set(TARVELO_ID it.ormido.Tarvelo)
+set(TARVELO_DIST ${PROJECT_SOURCE_DIR}/dist)
+set(TARVELO_ICONE ${TARVELO_DIST}/${TARVELO_ID}.svg)
+set(TARVELO_ICONE_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+
+install(TARGETS TARVELO RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${TARVELO_DIST}/${TARVELO_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${TARVELO_DIST}/${TARVELO_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${TARVELO_ICONE} DESTINATION ${TARVELO_ICONE_DIR}/scalable/apps)
+
+# Bitmap icons for menus that do not draw SVG, rendered from the same drawing.
+find_program(RSVG_CONVERT rsvg-convert)
+if(RSVG_CONVERT)
+  set(TARVELO_ICONE_PNG 48 256)
+  foreach(lato IN LISTS TARVELO_ICONE_PNG)
+    set(png ${CMAKE_CURRENT_BINARY_DIR}/${TARVELO_ID}-${lato}.png)
+    add_custom_command(OUTPUT ${png}
+      COMMAND ${RSVG_CONVERT} -w ${lato} -h ${lato} -o ${png} ${TARVELO_ICONE}
+      DEPENDS ${TARVELO_ICONE}
+      COMMENT "Icon ${lato}x${lato}")
+    list(APPEND pngs ${png})
+    install(FILES ${png} DESTINATION ${TARVELO_ICONE_DIR}/${lato}x${lato}/apps RENAME ${TARVELO_ID}.png)
+  endforeach()
+  add_custom_target(tarvelo_icone ALL DEPENDS ${pngs})
+else()
+  set(TARVELO_ICONE_PNG "")
+  message(WARNING "rsvg-convert not found (package librsvg2-bin): only the SVG icon is installed")
+endif()
+
+# Installing and packing take what is built and build nothing themselves
+# (scripts/deb.sh builds first), as `cmake --install` already does.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tarvelo)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Ormido <tarvelo@ormido.it>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Esercizi di aritmetica in riga per la scuola primaria")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The Qt libraries come from the executable's own links; the xcb and CUPS
+# plugins ship with libqt6gui6 and libqt6printsupport6. The fonts give the
+# Arial and Courier New metrics the pages are laid out for, the translations
+# put Qt's own dialogs in Italian.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+include(CPack)
