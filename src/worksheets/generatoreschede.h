@@ -26,7 +26,10 @@ public:
     void Sot();
     void Mol();
     void Div();
-    /** One line of the operation chosen by Operazione (3, 6 and 7 mix them line by line); 0 or 8 and above write nothing. */
+    /**
+     * One line of the operation chosen by Operazione (3, 6 and 7 mix them line
+     * by line); any value outside 1 to 7 writes nothing.
+     */
     void GeneraRiga();
 
     /** The kind of the last line drawn. */

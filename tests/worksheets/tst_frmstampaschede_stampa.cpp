@@ -113,7 +113,8 @@ void TestFrmStampaSchedeStampa::pagina()
         QCOMPARE(parole(righe[2 + i]), attesa);
     }
     QCOMPARE(parole(righe.last()), QStringLiteral("CALCOLO DEL RISULTATO"));
-    const int parentesi = static_cast<int>(pdf.testo().count(QRegularExpression(QStringLiteral("\\(([0-9]+|[=<>])\\)"))));
+    static const QRegularExpression risposta(QStringLiteral("\\(([0-9]+|[=<>])\\)"));
+    const int parentesi = static_cast<int>(pdf.testo().count(risposta));
     QCOMPARE(parentesi, docenti ? 60 : 0);
 }
 

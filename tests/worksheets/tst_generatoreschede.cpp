@@ -196,7 +196,8 @@ void TestGeneratoreSchede::righeVere()
         QCOMPARE(docente.indexOf(QLatin1Char(')')), colonnaParentesi);
         QCOMPARE(docente.size(), colonnaParentesi + 1);
         const QString risposta = verificariga::rispostaDocente(docente);
-        QVERIFY2(verificariga::veraConRisposta(alunno, risposta), qPrintable(alunno + QStringLiteral(" | ") + risposta));
+        QVERIFY2(verificariga::veraConRisposta(alunno, risposta),
+                 qPrintable(alunno + QStringLiteral(" | ") + risposta));
         if (caso >= 7)
             QCOMPARE(risposta, banco.generatore.Segno());
         // No number is ever negative or longer than two digits.
