@@ -40,6 +40,9 @@ StampanteReale::StampanteReale()
     : m_printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution)
 {
     m_printer.setFullPage(true);
+    // Queues that declare no colour model default to grey, which would print
+    // the certificate's red lines grey.
+    m_printer.setColorMode(QPrinter::Color);
     m_printer.setDocName(modulo2().NomeProgramma);
 }
 

@@ -41,6 +41,9 @@ bool FiltroTastieraPulsanti::eventFilter(QObject *oggetto, QEvent *evento)
     switch (evento->type()) {
     case QEvent::KeyPress: {
         const auto *tasto = static_cast<QKeyEvent *>(evento);
+        // Tab still walks the window's controls, as it does everywhere.
+        if (tasto->key() == Qt::Key_Tab || tasto->key() == Qt::Key_Backtab)
+            return false;
         applica(m_tastiera.tastoGiu(codiceTasto(*tasto), indice));
         if (!tasto->text().isEmpty())
             applica(m_tastiera.carattere(tasto->text().front(), indice));

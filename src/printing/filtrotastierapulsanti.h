@@ -9,8 +9,9 @@ class PulsanteOpzione;
 class QKeyEvent;
 
 // Wires the keyboard and the mouse of a row of push buttons to the row's
-// rules: every key that reaches a button goes through TastieraPulsanti (the
-// buttons' own key handling never runs), and a press of any mouse button acts.
+// rules: every key that reaches a button, Tab aside, goes through
+// TastieraPulsanti (the buttons' own key handling never runs), and a press of
+// any mouse button acts.
 class FiltroTastieraPulsanti final : public QObject
 {
     Q_OBJECT

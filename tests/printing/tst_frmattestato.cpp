@@ -196,6 +196,24 @@ private slots:
         QCOMPARE(m_ambiente->fineProgramma(), 0);
     }
 
+    void qualunquePulsanteDelMouseAgisce_data()
+    {
+        QTest::addColumn<int>("pulsante");
+        QTest::newRow("right button") << int(Qt::RightButton);
+        QTest::newRow("middle button") << int(Qt::MiddleButton);
+    }
+
+    void qualunquePulsanteDelMouseAgisce()
+    {
+        QFETCH(int, pulsante);
+        serieprova::riempi(20, 20);
+        FrmAttestato *f = apri();
+        QTest::mousePress(f->Option5.at(0), static_cast<Qt::MouseButton>(pulsante));
+        QCOMPARE(static_cast<int>(m_ambiente->stampanti().size()), 1);
+        QTest::mousePress(f->Option5.at(1), static_cast<Qt::MouseButton>(pulsante));
+        QVERIFY(!Finestre::istanza().caricata(nomi::FrmAttestato));
+    }
+
     void barraTenutaSpostaUnaVolta()
     {
         serieprova::riempi(20, 20);

@@ -1,10 +1,9 @@
 // The printed report: what goes on the page, in which order and font, and
-// what happens with too few operations, without Courier or with a failing
-// printer.
+// what happens without Courier or with a failing printer. The window's own
+// checks (too few operations, messages) are in tst_frmstampaesercizio.
 #include "printing/stampaesercizi.h"
 
 #include "serieprova.h"
-#include "support/ambienteprova.h"
 #include "support/stampanteregistrata.h"
 
 #include "frame/modulo2.h"
@@ -327,61 +326,6 @@ private slots:
         QCOMPARE(r.tempi.at(2), QStringLiteral(" 40"));
         QCOMPARE(r.nomeAlunno, QStringLiteral("Eva "));
         QCOMPARE(r.data, QStringLiteral("09/03/2026"));
-    }
-
-    void azioneStampa_data()
-    {
-        QTest::addColumn<int>("operazioni");
-        QTest::addColumn<QStringList>("font");
-        QTest::addColumn<int>("stampanti");
-        QTest::addColumn<QStringList>("messaggi");
-        QTest::addColumn<bool>("pagina");
-
-        const QStringList conCourier{"Arial", "Courier New"};
-        QTest::newRow("9 operations: the message, no printer")
-            << 9 << conCourier << 0 << QStringList{"Esegui almeno 10 operazioni. "} << false;
-        QTest::newRow("0 operations: the message") << 0 << conCourier << 0
-                                                   << QStringList{"Esegui almeno 10 operazioni. "} << false;
-        QTest::newRow("10 operations: one page") << 10 << conCourier << 1 << QStringList{} << true;
-        QTest::newRow("no Courier: the message, no page started")
-            << 20 << QStringList{"Arial"} << 1
-            << QStringList{"Devi installare il font Courier o il font Courier New"} << false;
-    }
-
-    void azioneStampa()
-    {
-        QFETCH(int, operazioni);
-        QFETCH(QStringList, font);
-        QFETCH(int, stampanti);
-        QFETCH(QStringList, messaggi);
-        QFETCH(bool, pagina);
-        AmbienteProva ambiente;
-        ambiente.impostaFontStampante(font);
-        auto &m = modulo2();
-        for (int i = 1; i <= operazioni; ++i)
-            m.ElencoOperazioni.imposta(i, rigaLog(i));
-        m.NumeroOperazioni = static_cast<Modulo2::int16>(operazioni);
-        m.TempiEsercizi.imposta(1, QStringLiteral(" 61"));
-        m.NomeAlunno = QStringLiteral("mario");
-
-        stampaResoconto();
-
-        QCOMPARE(static_cast<int>(ambiente.stampanti().size()), stampanti);
-        QCOMPARE(ambiente.messaggi(), messaggi);
-        if (stampanti > 0) {
-            const StampanteRegistrata &s = *ambiente.stampanti().front();
-            QCOMPARE(s.documentoFinito(), pagina);
-            QCOMPARE(s.chiamate().empty(), !pagina);
-        }
-        if (pagina) {
-            const QStringList testi = ambiente.stampanti().front()->testi();
-            QCOMPARE(testi.first(), QStringLiteral("Nome mario    Data di stampa 05/12/2026"));
-            QVERIFY(testi.contains(QStringLiteral("Eser. n.1: Tempo tot.  61 secondi")));
-        }
-        // Printing never changes the shared state.
-        QCOMPARE(m.NomeAlunno, QStringLiteral("mario"));
-        QCOMPARE(m.TempiEsercizi.valore(1), QStringLiteral(" 61"));
-        QCOMPARE(int(m.NumeroOperazioni), operazioni);
     }
 };
 

@@ -15,30 +15,12 @@
 #include "printing/frmstampaesercizio.h"
 #include "printing/immagineattestato.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 constexpr double puntiPerTwip = 1.0 / 20.0;
 constexpr double tolleranzaPunti = 1.5;
-
-// The images of a PDF's pages as `pdfimages -list` gives them: width x height each.
-QList<QSize> immaginiDelPdf(const QString &file)
-{
-    QProcess processo;
-    processo.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file});
-    processo.waitForFinished(30000);
-    QList<QSize> immagini;
-    const QStringList righe = QString::fromUtf8(processo.readAllStandardOutput()).split(QLatin1Char('\n'));
-    // Two heading lines; then page, num, type, width, height, ...
-    for (qsizetype i = 2; i < righe.size(); ++i) {
-        const QStringList campi = righe.at(i).simplified().split(QLatin1Char(' '));
-        if (campi.size() > 4 && campi.at(2) == QLatin1String("image"))
-            immagini.append(QSize(campi.at(3).toInt(), campi.at(4).toInt()));
-    }
-    return immagini;
-}
 } // namespace
 
 class TstStampePrivate final : public QObject
@@ -117,8 +99,12 @@ private slots:
         QTest::mouseClick(f->Option5.at(0), Qt::LeftButton);
         QVERIFY2(pdf.attendi(), "nessun lavoro arrivato alla coda");
         QCOMPARE(m_ambiente->messaggi(), QStringList());
-        // The page holds the drawn picture, whole, and no text of its own.
-        QCOMPARE(immaginiDelPdf(pdf.file()), QList<QSize>{disegno});
+        // The page holds the drawn picture, whole, at the screen's size and in colour, and no text of its own.
+        const QVector<ImmagineStampata> immagini = immaginiDelPdf(pdf.file());
+        QCOMPARE(immagini.size(), 1);
+        QCOMPARE(QSize(immagini.at(0).larghezza, immagini.at(0).altezza), disegno);
+        QCOMPARE(immagini.at(0).ppiX, 96.0);
+        QCOMPARE(immagini.at(0).colore, QStringLiteral("rgb"));
         QVERIFY(pdf.testo().simplified().isEmpty());
         QCOMPARE(modulo2().NomeAlunno, QStringLiteral("Èlia"));
     }

@@ -82,7 +82,8 @@ QVector<ImmagineStampata> immaginiDelPdf(const QString &file)
     for (qsizetype i = 2; i < righe.size(); ++i) {
         const QStringList campi = righe.at(i).split(QLatin1Char(' '), Qt::SkipEmptyParts);
         if (campi.size() >= 14)
-            immagini.append({campi.at(3).toInt(), campi.at(4).toInt(), campi.at(12).toDouble(), campi.at(13).toDouble()});
+            immagini.append({campi.at(3).toInt(), campi.at(4).toInt(), campi.at(12).toDouble(), campi.at(13).toDouble(),
+                             campi.at(5)});
     }
     return immagini;
 }

@@ -28,6 +28,7 @@ struct ImmagineStampata
     int altezza = 0;
     double ppiX = 0; // pixels per inch on paper: the image's own dpi when drawn at natural size
     double ppiY = 0;
+    QString colore; // "rgb", "gray", "cmyk", ...
 };
 
 /** The text of a PDF file as `pdftotext -layout` gives it; empty when it cannot be read. */
