@@ -192,6 +192,7 @@ private slots:
         QTest::newRow("an arrow does not move") << int(Qt::Key_Right) << false << 1;
         QTest::newRow("S does not move") << int(Qt::Key_S) << false << 1;
         QTest::newRow("5 does not move") << int(Qt::Key_5) << false << 1;
+        QTest::newRow("Tab walks on to the next control") << int(Qt::Key_Tab) << false << 2;
     }
 
     void tastiera()
