@@ -43,14 +43,11 @@ private slots:
     void righeDiRiepilogo_data();
     void righeDiRiepilogo();
     void segniRossiSeguonoUltimaScelta();
-    void altroObiettivoTieneAvanti();
     void cambiaObiettiviAlternaERiscriveFile();
     void fileLetto_data();
     void fileLetto();
-    void primoAvvioCreaFile();
-    void esciScaricaTuttoEScriveFile();
-    void chiusuraDallaBarraScriveFile();
-    void chiudiTuttoScriveFile();
+    void ogniUscitaScriveIlFile_data();
+    void ogniUscitaScriveIlFile();
     void stampaSchedeSoloATendineAperte();
     void nessunPulsanteRestaPremuto();
     void tastieraSpostaFuocoMaNonAgisce();
@@ -140,6 +137,10 @@ void TstFrmInizio::livelliEAvantiSoloASuoTempo()
     premi(f->Option2[1]);
     QVERIFY(f->Frame3->isEnabled());
     QCOMPARE(modulo2().Livello, Modulo2::int16(2));
+    // Another objective keeps "Avanti" usable with the level chosen before.
+    premi(f->Option1[2]);
+    QVERIFY(f->Frame3->isEnabled());
+    QCOMPARE(f->Label3->text(), QStringLiteral("Livello n.2:         NUMERO MASSIMO da  30 a 60"));
 }
 
 void TstFrmInizio::righeDiRiepilogo_data()
@@ -220,17 +221,6 @@ void TstFrmInizio::segniRossiSeguonoUltimaScelta()
     }
 }
 
-void TstFrmInizio::altroObiettivoTieneAvanti()
-{
-    frmInizio *f = carica();
-    premi(f->Option1[0]);
-    premi(f->Option2[2]);
-    premi(f->Option1[2]);
-    QVERIFY(f->Frame3->isEnabled());
-    QCOMPARE(modulo2().Livello, Modulo2::int16(3));
-    QCOMPARE(f->Label3->text(), QStringLiteral("Livello n.3:         NUMERO MASSIMO da  60 a 99"));
-}
-
 void TstFrmInizio::cambiaObiettiviAlternaERiscriveFile()
 {
     frmInizio *f = carica();
@@ -263,6 +253,8 @@ void TstFrmInizio::fileLetto_data()
     QTest::addColumn<QString>("suffisso");
     QTest::addColumn<QString>("cornice");
     QTest::addColumn<QByteArray>("riscritto");
+    QTest::newRow("first start, no file") << QByteArray() << 1 << 1 << ".1" << "OBIETTIVI 1"
+                                          << QByteArray("\x20\x31\x20\x20\x31\x20\x0D\x0A", 8);
     QTest::newRow("2 2: subtraction, group 2") << QByteArray("2 2") << 2 << 2 << ".2"
                                                << "OBIETTIVI 2" << QByteArray(" 2  2 \r\n");
     QTest::newRow("group 0 leaves the design captions") << QByteArray(" 3  0 \r\n") << 3 << 0 << "OPE"
@@ -288,7 +280,8 @@ void TstFrmInizio::fileLetto()
     QFETCH(QString, cornice);
     QFETCH(QByteArray, riscritto);
     // The program's name is known before the window loads: it is this test's own file name.
-    scrivi(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".dat"), file);
+    if (!file.isEmpty())
+        scrivi(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".dat"), file);
     frmInizio *f = carica();
     QCOMPARE(int(modulo2().Operazione), operazione);
     QCOMPARE(int(f->gruppoObiettivi()), gruppo);
@@ -300,50 +293,6 @@ void TstFrmInizio::fileLetto()
         QTest::mouseClick(f->lblCambiaOb, Qt::LeftButton);
         QCOMPARE(f->gruppoObiettivi(), Modulo2::int16(1));
     }
-}
-
-void TstFrmInizio::primoAvvioCreaFile()
-{
-    QVERIFY(!QFile::exists(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + ".dat"));
-    carica();
-    QCOMPARE(contenuto(fileLivelli()), QByteArray("\x20\x31\x20\x20\x31\x20\x0D\x0A", 8));
-}
-
-void TstFrmInizio::esciScaricaTuttoEScriveFile()
-{
-    Finestre::istanza().registra(QStringLiteral("FrmProva"), [] {
-        return new Finestra(QStringLiteral("FrmProva"), QSize(3000, 2000));
-    });
-    frmInizio *f = carica();
-    Finestre::istanza().mostra(QStringLiteral("FrmProva"));
-    QTest::mouseClick(f->lblCambiaOb, Qt::LeftButton);
-    QFile::remove(fileLivelli());
-    modulo2().NomeAlunno = QStringLiteral("Anna");
-    premi(f->Option3[1]);
-    QVERIFY(Finestre::istanza().caricate().isEmpty());
-    QCOMPARE(m_ambiente->fineProgramma(), 1);
-    QCOMPARE(contenuto(fileLivelli()), QByteArray(" 1  2 \r\n"));
-    QVERIFY(modulo2().NomeAlunno.isEmpty());
-}
-
-void TstFrmInizio::chiusuraDallaBarraScriveFile()
-{
-    frmInizio *f = carica();
-    QFile::remove(fileLivelli());
-    f->close();
-    QVERIFY(Finestre::istanza().caricate().isEmpty());
-    QCOMPARE(m_ambiente->fineProgramma(), 1);
-    QCOMPARE(contenuto(fileLivelli()), QByteArray(" 1  1 \r\n"));
-}
-
-void TstFrmInizio::chiudiTuttoScriveFile()
-{
-    carica();
-    QFile::remove(fileLivelli());
-    ChiudiTutto();
-    QVERIFY(Finestre::istanza().caricate().isEmpty());
-    QCOMPARE(m_ambiente->fineProgramma(), 1);
-    QCOMPARE(contenuto(fileLivelli()), QByteArray(" 1  1 \r\n"));
 }
 
 void TstFrmInizio::stampaSchedeSoloATendineAperte()
@@ -399,6 +348,35 @@ void TstFrmInizio::tastieraSpostaFuocoMaNonAgisce()
     QCOMPARE(sfondo(f->Option3[0]), colore(aspetto::fuocoSpento));
     QTest::keyClick(f->Option3[1], Qt::Key_Return);
     QVERIFY(Finestre::istanza().caricata(nomi::frmInizio));
+}
+
+void TstFrmInizio::ogniUscitaScriveIlFile_data()
+{
+    QTest::addColumn<QString>("uscita");
+    QTest::newRow("Esci") << "Esci";
+    QTest::newRow("closing by the title bar") << "barra";
+    QTest::newRow("ChiudiTutto") << "ChiudiTutto";
+}
+
+void TstFrmInizio::ogniUscitaScriveIlFile()
+{
+    QFETCH(QString, uscita);
+    Finestre::istanza().registra(QStringLiteral("FrmProva"), [] {
+        return new Finestra(QStringLiteral("FrmProva"), QSize(3000, 2000));
+    });
+    frmInizio *f = carica();
+    Finestre::istanza().mostra(QStringLiteral("FrmProva"));
+    QTest::mouseClick(f->lblCambiaOb, Qt::LeftButton);
+    QFile::remove(fileLivelli());
+    if (uscita == QLatin1String("Esci"))
+        premi(f->Option3[1]);
+    else if (uscita == QLatin1String("barra"))
+        f->close();
+    else
+        ChiudiTutto();
+    QVERIFY(Finestre::istanza().caricate().isEmpty());
+    QCOMPARE(m_ambiente->fineProgramma(), 1);
+    QCOMPARE(contenuto(fileLivelli()), QByteArray(" 1  2 \r\n"));
 }
 
 void TstFrmInizio::avantiSvuotaNomeEScriveFile()
