@@ -104,7 +104,17 @@ LivelliLetti leggiFileLivelli(const QString &percorso)
     QFile file(percorso);
     if (!QFileInfo(percorso).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
-    return interpretaLivelli(file.read(massimoLetto));
+    // Blanks and line ends before the first number are skipped however many
+    // they are, as the classic input does; from the first other byte on at
+    // most massimoLetto bytes are read.
+    for (QByteArray blocco = file.read(massimoLetto); !blocco.isEmpty(); blocco = file.read(massimoLetto)) {
+        qsizetype primo = 0;
+        while (primo < blocco.size() && (blank(blocco[primo]) || blocco[primo] == '\r' || blocco[primo] == '\n'))
+            ++primo;
+        if (primo < blocco.size())
+            return interpretaLivelli(blocco.mid(primo) + file.read(primo));
+    }
+    return {};
 }
 
 

@@ -29,7 +29,7 @@ struct LivelliLetti final
  */
 LivelliLetti interpretaLivelli(const QByteArray &testo);
 
-/** The most a settings file is read; a longer file is read only this far. */
+/** The most of a settings file read after its leading blanks; the rest is ignored. */
 constexpr qint64 massimoLetto = 4096;
 
 /** Reads the settings file; nothing comes back when it cannot be opened. */
