@@ -108,30 +108,26 @@ void TstGeneratore::estrazioneNeiLimiti()
         orologio->avanza(0.37f);
         const auto riga = GeneraOperazione(stato, s);
         QVERIFY2(riga, "every level of the window shows an operation");
+        // Messages are built only on a failure: this loop runs many thousands of times.
         for (int termine : {stato.Termine1, stato.Termine2, stato.Termine3}) {
-            QVERIFY2(termine >= numeroMin && termine <= numeroMax, qPrintable(QString::number(termine)));
+            if (termine < numeroMin || termine > numeroMax)
+                QFAIL(qPrintable(QStringLiteral("number %1 out of range").arg(termine)));
             numeri.registra(termine);
         }
         const int controllo = valoreControllo(operazione, stato.Termine1, stato.Termine2, stato.Termine3);
-        QVERIFY2(controllo >= accettatoDa && controllo <= accettatoA, qPrintable(QString::number(controllo)));
+        if (controllo < accettatoDa || controllo > accettatoA)
+            QFAIL(qPrintable(QStringLiteral("check value %1 not accepted").arg(controllo)));
         controlli.registra(controllo);
 
         // The row on screen is a true equality of numbers from 1 to 99, and the
         // unknown is the value of its place.
         const auto &v = riga->valori;
-        for (int valore : v)
-            QVERIFY2(valore >= 1 && valore <= 99, qPrintable(QString::number(valore)));
-        switch (operazione) {
-        case 1:
-            QCOMPARE(v[0] + v[1] + v[2], v[3]);
-            break;
-        case 2:
-            QCOMPARE(v[0] - v[1] - v[2], v[3]);
-            break;
-        default:
-            QCOMPARE(v[0] * v[1] * v[2], v[3]);
-        }
-        QCOMPARE(int(stato.Incognita), v[static_cast<int>(*postoIncognita(stato.TipoDomanda))]);
+        const int atteso = operazione == 1 ? v[0] + v[1] + v[2] : operazione == 2 ? v[0] - v[1] - v[2] : v[0] * v[1] * v[2];
+        const bool nelleCifre = std::all_of(v.begin(), v.end(), [](int valore) { return valore >= 1 && valore <= 99; });
+        const int incognita = v[static_cast<std::size_t>(*postoIncognita(stato.TipoDomanda))];
+        if (!nelleCifre || atteso != v[3] || stato.Incognita != incognita)
+            QFAIL(qPrintable(QStringLiteral("row %1 %2 %3 = %4, unknown %5 at %6")
+                                 .arg(v[0]).arg(v[1]).arg(v[2]).arg(v[3]).arg(stato.Incognita).arg(stato.TipoDomanda)));
     }
     QCOMPARE(numeri.minimo, possibiliNumeri.minimo);
     QCOMPARE(numeri.massimo, possibiliNumeri.massimo);
