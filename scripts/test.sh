@@ -15,4 +15,6 @@ trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA"'
 
 stato=0
 ctest --test-dir build --output-on-failure -j"$(nproc)" || stato=$?
+# The parsers of outside text under libFuzzer, 15 s each from the seed corpus.
+scripts/fuzz.sh 15 || stato=$?
 exit "$stato"
