@@ -81,7 +81,6 @@ void FrmEsemplicazione::alCaricamento()
 void FrmEsemplicazione::AltriEsempi()
 {
     m_esempi = disegnaEsempi(modulo2(), servizi());
-    m_rivelata.fill(false);
     for (std::size_t i = 0; i < frmEsempio.size(); ++i) {
         RigaOperazione *riga = frmEsempio[i];
         riga->svuotaCorrezione();
@@ -92,6 +91,8 @@ void FrmEsemplicazione::AltriEsempi()
             continue;
         riga->scriviSegni(segnoOperazione(m_esempi[i].operazione));
         riga->mostra(m_esempi[i].riga);
+        // The answer's place waits under the "?", empty until the row is pressed.
+        riga->allineaCorrezione(m_esempi[i].riga.tipoDomanda);
     }
 }
 
@@ -100,7 +101,6 @@ void FrmEsemplicazione::MostraRisposta(int indice)
     if (indice < 0 || indice >= static_cast<int>(m_esempi.size()))
         return;
     const auto i = static_cast<std::size_t>(indice);
-    m_rivelata[i] = true;
     frmEsempio[i]->mostraCorrezione(testoNumero(m_esempi[i].risposta), m_esempi[i].riga.tipoDomanda);
 }
 
@@ -115,10 +115,8 @@ void FrmEsemplicazione::premuto(int indice)
 void FrmEsemplicazione::dopoRiscala()
 {
     // The rescale puts each answer back at its design place: bring it under its "?" again.
-    for (std::size_t i = 0; i < m_esempi.size(); ++i) {
-        if (m_rivelata[i])
-            frmEsempio[i]->allineaCorrezione(m_esempi[i].riga.tipoDomanda);
-    }
+    for (std::size_t i = 0; i < m_esempi.size(); ++i)
+        frmEsempio[i]->allineaCorrezione(m_esempi[i].riga.tipoDomanda);
 }
 
 bool FrmEsemplicazione::eventFilter(QObject *oggetto, QEvent *evento)

@@ -47,5 +47,4 @@ private:
     void premuto(int indice);
 
     std::vector<Esempio> m_esempi;
-    std::array<bool, numeroPosti> m_rivelata{};
 };

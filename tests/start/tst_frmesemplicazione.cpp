@@ -145,6 +145,8 @@ private slots:
                 QCOMPARE(coloreTesto(numero), colore(aspetto::bluScuro));
             }
             QVERIFY(riga->lblCorrezione->text().isEmpty());
+            // The empty place of the answer already waits under the "?".
+            QCOMPARE(riga->lblCorrezione->x(), incognita->x());
             for (std::size_t k = 0; k < riga->Line1.size(); ++k)
                 QVERIFY(!riga->Line1[k]->isVisible() && !riga->Line2[k]->isVisible());
         }
