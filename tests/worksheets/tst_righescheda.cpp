@@ -1,246 +1,230 @@
-#include "worksheets/righescheda.h"
+#include "tabella.h"
 
+#include "../support/orologiofinto.h"
+#include "frame/servizi.h"
+#include "worksheets/generatoreschede.h"
+
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
-Q_DECLARE_METATYPE(Conto)
+#include <tuple>
 
-// Every kind of line of every operation, built from fixed numbers: the exact
-// pupil line and teacher line.
+// Worksheet lines: every kind of line built from fixed numbers, then many lines
+// drawn with a seeded random source and a clock that stands still.
+
+namespace {
+using int16 = Modulo2::int16;
+
+struct Fissa { const char *nome; Conto conto; int16 caso, t1, t2, t3, r, d; const char *alunno, *docente; };
+
+// Add and Sot with 5, 12, 3 and 20; Mol with 7 x 8 = 56 and Div with 54 : 9 = 6.
+constexpr Fissa fisse[] = {
+    {"design example", Conto::Add, 1, 5, 12, 3, 20, 0, " 5 + 12 +  3 =  .", " 5 + 12 +  3 =  .          (20)"},
+    {"add 2", Conto::Add, 2, 5, 12, 3, 20, 0, " . + 12 +  3 = 20", " . + 12 +  3 = 20           (5)"},
+    {"add 3", Conto::Add, 3, 5, 12, 3, 20, 0, " 5 +  3 +  . = 20", " 5 +  3 +  . = 20          (12)"},
+    {"add 4", Conto::Add, 4, 5, 12, 3, 20, 0, " 5 +  . +  3 = 20", " 5 +  . +  3 = 20          (12)"},
+    {"sot 1", Conto::Sot, 1, 5, 12, 3, 20, 0, "20 - 12 -  3 =  .", "20 - 12 -  3 =  .           (5)"},
+    {"sot 2", Conto::Sot, 2, 5, 12, 3, 20, 0, " . - 12 -  3 =  5", " . - 12 -  3 =  5          (20)"},
+    {"sot 3", Conto::Sot, 3, 5, 12, 3, 20, 0, "20 -  3 -  . =  5", "20 -  3 -  . =  5          (12)"},
+    {"sot 4 asterisk", Conto::Sot, 4, 5, 12, 3, 20, 0, "20 -  * -  3 =  5", "20 -  * -  3 =  5          (12)"},
+    {"mol 1", Conto::Mol, 1, 7, 8, 0, 56, 3, " 7 x  8 =  .", " 7 x  8 =  .          (56)"},
+    {"mol 2", Conto::Mol, 2, 7, 8, 0, 56, 3, " . x  8 = 56", " . x  8 = 56           (7)"},
+    {"mol 3", Conto::Mol, 3, 7, 8, 0, 56, 3, " 7 x  . = 56", " 7 x  . = 56           (8)"},
+    {"mol 4", Conto::Mol, 4, 7, 8, 0, 56, 3, " . =  7 x  8", " . =  7 x  8          (56)"},
+    {"mol 5", Conto::Mol, 5, 7, 8, 0, 56, 3, "56 =  . x  7", "56 =  . x  7           (8)"},
+    {"mol 6", Conto::Mol, 6, 7, 8, 0, 56, 3, "56 =  8 x . ", "56 =  8 x .            (7)"},
+    {"mol 7", Conto::Mol, 7, 7, 8, 0, 56, 3, " 7 x  8 . 56", " 7 x  8 . 56           (=)"},
+    {"mol 8", Conto::Mol, 8, 7, 8, 0, 56, 3, " 7 x  8 . 59", " 7 x  8 . 59           (<)"},
+    {"mol 9", Conto::Mol, 9, 7, 8, 0, 56, 3, " 7 x  8 . 53", " 7 x  8 . 53           (>)"},
+    {"mol 10", Conto::Mol, 10, 7, 8, 0, 56, 3, "56 .  8 x  7", "56 .  8 x  7           (=)"},
+    {"mol 11", Conto::Mol, 11, 7, 8, 0, 56, 3, "59 .  8 x  7", "59 .  8 x  7           (>)"},
+    {"mol 12", Conto::Mol, 12, 7, 8, 0, 56, 3, "53 .  8 x  7", "53 .  8 x  7           (<)"},
+    {"div 1", Conto::Div, 1, 6, 9, 0, 54, 4, "54 :  9 =  .", "54 :  9 =  .           (6)"},
+    {"div 2", Conto::Div, 2, 6, 9, 0, 54, 4, " . :  9 =  6", " . :  9 =  6          (54)"},
+    {"div 3", Conto::Div, 3, 6, 9, 0, 54, 4, "54 :  . =  9", "54 :  . =  9           (6)"},
+    {"div 4", Conto::Div, 4, 6, 9, 0, 54, 4, " . = 54 :  9", " . = 54 :  9           (6)"},
+    {"div 5", Conto::Div, 5, 6, 9, 0, 54, 4, " 6 =  . :  9", " 6 =  . :  9          (54)"},
+    {"div 6", Conto::Div, 6, 6, 9, 0, 54, 4, " 6 = 54 :  .", " 6 = 54 :  .           (9)"},
+    {"div 7", Conto::Div, 7, 6, 9, 0, 54, 4, "54 :  6 .  9", "54 :  6 .  9           (=)"},
+    {"div 8", Conto::Div, 8, 6, 9, 0, 54, 4, "54 :  6 .  5", "54 :  6 .  5           (>)"},
+    {"div 9", Conto::Div, 9, 6, 9, 0, 54, 4, "54 :  6 . 13", "54 :  6 . 13           (<)"},
+    {"div 10", Conto::Div, 10, 6, 9, 0, 54, 4, " 6 . 54 :  9", " 6 . 54 :  9           (=)"},
+    {"div 11", Conto::Div, 11, 6, 9, 0, 54, 4, "10 . 54 :  9", "10 . 54 :  9           (>)"},
+    {"div 12", Conto::Div, 12, 6, 9, 0, 54, 4, " 2 . 54 :  9", " 2 . 54 :  9           (<)"},
+};
+
+// Lines drawn by level: each number drawn and their sum (Operazione 1, 2) or product (4, 5).
+struct Estratta
+{
+    const char *nome;
+    int16 operazione, tipoDa, tipoA, livello;
+    int numeroMin, numeroMax, totaleMin, totaleMax;
+};
+
+constexpr Estratta estratte[] = {
+    {"addition level 1: 2 to 21, sum up to 30", 1, 1, 4, 1, 2, 21, 0, 30},
+    {"subtraction level 2, terms only: 10 to 39, sum 30 to 60", 2, 2, 4, 2, 10, 39, 30, 60},
+    {"addition level 3: 20 to 79, sum 60 to 90", 1, 1, 4, 3, 20, 79, 60, 90},
+    {"addition level 4: 20 to 109, sum up to 90", 1, 1, 4, 4, 20, 109, 0, 90},
+    {"multiplication level 1: 1 to 10, up to 40", 4, 1, 12, 1, 1, 10, 0, 40},
+    {"multiplication level 2, signs only: 2 to 10, 30 to 70", 4, 7, 12, 2, 2, 10, 30, 70},
+    {"division level 3: 2 to 10, dividend 50 to 99", 5, 1, 12, 3, 2, 10, 50, 99},
+    {"multiplication level 4: 1 to 10, up to 99", 4, 1, 12, 4, 1, 10, 0, 99},
+};
+
+// The operators of the lines written; none when the kinds or the operation have no line.
+struct Operatori { const char *nome; int16 operazione, tipoDa, tipoA; const char *operatori; };
+
+constexpr Operatori operatori[] = {
+    {"1 additions", 1, 1, 4, "+"},
+    {"2 subtractions", 2, 1, 4, "-"},
+    {"3 additions and subtractions", 3, 1, 4, "+-"},
+    {"4 multiplications", 4, 1, 4, "x"},
+    {"5 divisions", 5, 1, 4, ":"},
+    {"6 multiplications and divisions", 6, 1, 4, ":x"},
+    {"7 all four", 7, 1, 4, "+-:x"},
+    {"addition with kinds 5 to 6", 1, 5, 6, ""},
+    {"subtraction with the sign kinds 7 to 12", 2, 7, 12, ""},
+    {"multiplication with kind 13", 4, 13, 13, ""},
+    {"no objective yet: all four", 7, 0, 0, ""},
+    {"operation 8", 8, 1, 1, ""},
+};
+
+// A generator on a shared state and services of its own.
+struct Banco
+{
+    Modulo2 stato;
+    Servizi servizi;
+    GeneratoreSchede generatore{stato, servizi};
+
+    Banco(int16 operazione, int16 tipoDa, int16 tipoA, int16 livello)
+    {
+        servizi.orologio = std::make_shared<OrologioFinto>();
+        servizi.casuale.impostaSeme(20261205);
+        stato.Operazione = operazione;
+        stato.TipoDa = tipoDa;
+        stato.TipoA = tipoA;
+        stato.Livello = livello;
+    }
+
+    void riga(int16 indice)
+    {
+        stato.Indice = indice;
+        generatore.GeneraRiga();
+    }
+};
+
+// One side of a line read left to right: a number, then operator and number pairs.
+double valuta(const QStringList &pezzi)
+{
+    double valore = pezzi.value(0).toDouble();
+    for (int i = 1; i + 1 < pezzi.size(); i += 2) {
+        const double n = pezzi[i + 1].toDouble();
+        const QString &op = pezzi[i];
+        valore = op == "+" ? valore + n : op == "-" ? valore - n : op == "x" ? valore * n : valore / n;
+    }
+    return valore;
+}
+
+// True when the pupil line, its one blank ("." or "*") filled by risposta, is a true statement.
+bool vera(QString riga, const QString &risposta)
+{
+    static const QRegularExpression vuoto(QStringLiteral("[.*]")), relazione(QStringLiteral("[=<>]"));
+    if (riga.count(vuoto) != 1)
+        return false;
+    const QStringList p = riga.replace(vuoto, ' ' + risposta + ' ').split(' ', Qt::SkipEmptyParts);
+    const qsizetype i = p.indexOf(relazione);
+    const double sinistra = valuta(p.mid(0, i)), destra = valuta(p.mid(i + 1));
+    return i > 0 && (p[i] == "=" ? sinistra == destra : p[i] == "<" ? sinistra < destra : sinistra > destra);
+}
+} // namespace
+
 class TestRigheScheda final : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void righe_data();
-    void righe();
-    void parentesiNellaStessaColonna();
-    void casoFuoriIntervallo_data();
-    void casoFuoriIntervallo();
-    void spazi_data();
-    void spazi();
-};
-
-namespace {
-using int16 = Modulo2::int16;
-
-Modulo2 statoCon(int t1, int t2, int t3, int r, int d)
-{
-    Modulo2 stato;
-    stato.Termine1 = static_cast<int16>(t1);
-    stato.Termine2 = static_cast<int16>(t2);
-    stato.Termine3 = static_cast<int16>(t3);
-    stato.Incognita = static_cast<int16>(r);
-    stato.Differenza = static_cast<int16>(d);
-    return stato;
-}
-
-QString rigaDocenteDi(Modulo2 &stato, Conto conto, int caso)
-{
-    CalcolaConfronto(stato, conto, caso);
-    CalcolaSpaziScheda(stato);
-    return rigaDocente(rigaAlunno(stato, conto, caso), separatoreScheda, rispostaRiga(stato, conto, caso));
-}
-} // namespace
-
-void TestRigheScheda::righe_data()
-{
-    QTest::addColumn<Conto>("conto");
-    QTest::addColumn<int>("caso");
-    QTest::addColumn<int>("t1");
-    QTest::addColumn<int>("t2");
-    QTest::addColumn<int>("t3");
-    QTest::addColumn<int>("r");
-    QTest::addColumn<int>("d");
-    QTest::addColumn<QString>("alunno");
-    QTest::addColumn<QString>("docente");
-
-    QTest::newRow("design example") << Conto::Add << 1 << 5 << 12 << 3 << 20 << 0
-        << QStringLiteral(" 5 + 12 +  3 =  .") << QStringLiteral(" 5 + 12 +  3 =  .          (20)");
-    QTest::newRow("add 2 first term") << Conto::Add << 2 << 5 << 12 << 3 << 20 << 0
-        << QStringLiteral(" . + 12 +  3 = 20") << QStringLiteral(" . + 12 +  3 = 20           (5)");
-    QTest::newRow("add 3 blank third") << Conto::Add << 3 << 5 << 12 << 3 << 20 << 0
-        << QStringLiteral(" 5 +  3 +  . = 20") << QStringLiteral(" 5 +  3 +  . = 20          (12)");
-    QTest::newRow("add 4 blank between") << Conto::Add << 4 << 5 << 12 << 3 << 20 << 0
-        << QStringLiteral(" 5 +  . +  3 = 20") << QStringLiteral(" 5 +  . +  3 = 20          (12)");
-    QTest::newRow("add 1 two digits") << Conto::Add << 1 << 23 << 31 << 18 << 72 << 0
-        << QStringLiteral("23 + 31 + 18 =  .") << QStringLiteral("23 + 31 + 18 =  .          (72)");
-    QTest::newRow("add 2 one digit") << Conto::Add << 2 << 2 << 3 << 4 << 9 << 0
-        << QStringLiteral(" . +  3 +  4 =  9") << QStringLiteral(" . +  3 +  4 =  9           (2)");
-    QTest::newRow("sot 1") << Conto::Sot << 1 << 5 << 12 << 3 << 20 << 0
-        << QStringLiteral("20 - 12 -  3 =  .") << QStringLiteral("20 - 12 -  3 =  .           (5)");
-    QTest::newRow("sot 2") << Conto::Sot << 2 << 5 << 12 << 3 << 20 << 0
-        << QStringLiteral(" . - 12 -  3 =  5") << QStringLiteral(" . - 12 -  3 =  5          (20)");
-    QTest::newRow("sot 3") << Conto::Sot << 3 << 5 << 12 << 3 << 20 << 0
-        << QStringLiteral("20 -  3 -  . =  5") << QStringLiteral("20 -  3 -  . =  5          (12)");
-    QTest::newRow("sot 4 asterisk") << Conto::Sot << 4 << 5 << 12 << 3 << 20 << 0
-        << QStringLiteral("20 -  * -  3 =  5") << QStringLiteral("20 -  * -  3 =  5          (12)");
-    QTest::newRow("sot 1 one digit") << Conto::Sot << 1 << 2 << 3 << 4 << 9 << 0
-        << QStringLiteral(" 9 -  3 -  4 =  .") << QStringLiteral(" 9 -  3 -  4 =  .           (2)");
-    QTest::newRow("mol 1") << Conto::Mol << 1 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral(" 7 x  8 =  .") << QStringLiteral(" 7 x  8 =  .          (56)");
-    QTest::newRow("mol 2") << Conto::Mol << 2 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral(" . x  8 = 56") << QStringLiteral(" . x  8 = 56           (7)");
-    QTest::newRow("mol 3") << Conto::Mol << 3 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral(" 7 x  . = 56") << QStringLiteral(" 7 x  . = 56           (8)");
-    QTest::newRow("mol 4") << Conto::Mol << 4 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral(" . =  7 x  8") << QStringLiteral(" . =  7 x  8          (56)");
-    QTest::newRow("mol 5") << Conto::Mol << 5 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral("56 =  . x  7") << QStringLiteral("56 =  . x  7           (8)");
-    QTest::newRow("mol 6") << Conto::Mol << 6 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral("56 =  8 x . ") << QStringLiteral("56 =  8 x .            (7)");
-    QTest::newRow("mol 7") << Conto::Mol << 7 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral(" 7 x  8 . 56") << QStringLiteral(" 7 x  8 . 56           (=)");
-    QTest::newRow("mol 8") << Conto::Mol << 8 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral(" 7 x  8 . 59") << QStringLiteral(" 7 x  8 . 59           (<)");
-    QTest::newRow("mol 9") << Conto::Mol << 9 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral(" 7 x  8 . 53") << QStringLiteral(" 7 x  8 . 53           (>)");
-    QTest::newRow("mol 10") << Conto::Mol << 10 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral("56 .  8 x  7") << QStringLiteral("56 .  8 x  7           (=)");
-    QTest::newRow("mol 11") << Conto::Mol << 11 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral("59 .  8 x  7") << QStringLiteral("59 .  8 x  7           (>)");
-    QTest::newRow("mol 12") << Conto::Mol << 12 << 7 << 8 << 0 << 56 << 3
-        << QStringLiteral("53 .  8 x  7") << QStringLiteral("53 .  8 x  7           (<)");
-    QTest::newRow("mol 1 one digit result") << Conto::Mol << 1 << 2 << 3 << 0 << 6 << 3
-        << QStringLiteral(" 2 x  3 =  .") << QStringLiteral(" 2 x  3 =  .           (6)");
-    QTest::newRow("mol 8 comparison grows to two digits") << Conto::Mol << 8 << 1 << 5 << 0 << 5 << 7
-        << QStringLiteral(" 1 x  5 . 12") << QStringLiteral(" 1 x  5 . 12           (<)");
-    QTest::newRow("mol 9 comparison stops at 0") << Conto::Mol << 9 << 1 << 3 << 0 << 3 << 5
-        << QStringLiteral(" 1 x  3 .  0") << QStringLiteral(" 1 x  3 .  0           (>)");
-    QTest::newRow("mol 12 comparison stops at 0") << Conto::Mol << 12 << 2 << 2 << 0 << 4 << 9
-        << QStringLiteral(" 0 .  2 x  2") << QStringLiteral(" 0 .  2 x  2           (<)");
-    QTest::newRow("div 1") << Conto::Div << 1 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral("54 :  9 =  .") << QStringLiteral("54 :  9 =  .           (6)");
-    QTest::newRow("div 2") << Conto::Div << 2 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral(" . :  9 =  6") << QStringLiteral(" . :  9 =  6          (54)");
-    QTest::newRow("div 3") << Conto::Div << 3 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral("54 :  . =  9") << QStringLiteral("54 :  . =  9           (6)");
-    QTest::newRow("div 4") << Conto::Div << 4 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral(" . = 54 :  9") << QStringLiteral(" . = 54 :  9           (6)");
-    QTest::newRow("div 5") << Conto::Div << 5 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral(" 6 =  . :  9") << QStringLiteral(" 6 =  . :  9          (54)");
-    QTest::newRow("div 6") << Conto::Div << 6 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral(" 6 = 54 :  .") << QStringLiteral(" 6 = 54 :  .           (9)");
-    QTest::newRow("div 7") << Conto::Div << 7 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral("54 :  6 .  9") << QStringLiteral("54 :  6 .  9           (=)");
-    QTest::newRow("div 8") << Conto::Div << 8 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral("54 :  6 .  5") << QStringLiteral("54 :  6 .  5           (>)");
-    QTest::newRow("div 9") << Conto::Div << 9 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral("54 :  6 . 13") << QStringLiteral("54 :  6 . 13           (<)");
-    QTest::newRow("div 10") << Conto::Div << 10 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral(" 6 . 54 :  9") << QStringLiteral(" 6 . 54 :  9           (=)");
-    QTest::newRow("div 11") << Conto::Div << 11 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral("10 . 54 :  9") << QStringLiteral("10 . 54 :  9           (>)");
-    QTest::newRow("div 12") << Conto::Div << 12 << 6 << 9 << 0 << 54 << 4
-        << QStringLiteral(" 2 . 54 :  9") << QStringLiteral(" 2 . 54 :  9           (<)");
-    QTest::newRow("div 8 comparison stops at 0") << Conto::Div << 8 << 3 << 2 << 0 << 6 << 5
-        << QStringLiteral(" 6 :  3 .  0") << QStringLiteral(" 6 :  3 .  0           (>)");
-    QTest::newRow("div 12 comparison stops at 0") << Conto::Div << 12 << 3 << 2 << 0 << 6 << 8
-        << QStringLiteral(" 0 .  6 :  2") << QStringLiteral(" 0 .  6 :  2           (<)");
-    QTest::newRow("div 1 two digit quotient") << Conto::Div << 1 << 10 << 9 << 0 << 90 << 1
-        << QStringLiteral("90 :  9 =  .") << QStringLiteral("90 :  9 =  .          (10)");
-}
-
-void TestRigheScheda::righe()
-{
-    QFETCH(Conto, conto);
-    QFETCH(int, caso);
-    QFETCH(int, t1);
-    QFETCH(int, t2);
-    QFETCH(int, t3);
-    QFETCH(int, r);
-    QFETCH(int, d);
-    QFETCH(QString, alunno);
-    QFETCH(QString, docente);
-
-    Modulo2 stato = statoCon(t1, t2, t3, r, d);
-    CalcolaConfronto(stato, conto, caso);
-    CalcolaSpaziScheda(stato);
-    const QString riga = rigaAlunno(stato, conto, caso);
-    QCOMPARE(riga, alunno);
-    QCOMPARE(rigaDocente(riga, separatoreScheda, rispostaRiga(stato, conto, caso)), docente);
-    QCOMPARE(rigaDelSegno(conto, caso), caso >= 7);
-}
-
-void TestRigheScheda::parentesiNellaStessaColonna()
-{
-    // Answers of one and two digits and signs, on every kind of line of an
-    // operation, close their bracket in one column.
-    struct Numeri
+    void righe_data() { righeDa(fisse); }
+    void righe()
     {
-        int t1, t2, t3, r;
-    };
-    const struct
-    {
-        Conto conto;
-        Numeri uno;
-        Numeri due;
-        int colonna;
-    } operazioni[] = {
-        {Conto::Add, {1, 2, 3, 6}, {10, 20, 30, 60}, 30},
-        {Conto::Sot, {1, 2, 3, 6}, {10, 20, 30, 60}, 30},
-        {Conto::Mol, {1, 2, 0, 2}, {9, 10, 0, 90}, 25},
-        {Conto::Div, {1, 2, 0, 2}, {9, 10, 0, 90}, 25},
-    };
-    for (const auto &o : operazioni) {
-        for (int caso = 1; caso <= numeroCasi(o.conto); ++caso) {
-            for (const Numeri &n : {o.uno, o.due}) {
-                Modulo2 stato = statoCon(n.t1, n.t2, n.t3, n.r, 5);
-                const QString riga = rigaDocenteDi(stato, o.conto, caso);
-                QVERIFY2(riga.indexOf(QLatin1Char(')')) == o.colonna && riga.size() == o.colonna + 1,
-                         qPrintable(riga));
-            }
-        }
+        const Fissa &r = rigaDi(fisse);
+        Modulo2 stato;
+        std::tie(stato.Termine1, stato.Termine2, stato.Termine3, stato.Incognita, stato.Differenza) =
+            std::tie(r.t1, r.t2, r.t3, r.r, r.d);
+        CalcolaConfronto(stato, r.conto, r.caso);
+        CalcolaSpaziScheda(stato);
+        const QString alunno = rigaAlunno(stato, r.conto, r.caso);
+        const QString docente = rigaDocente(alunno, separatoreScheda, rispostaRiga(stato, r.conto, r.caso));
+        QCOMPARE(alunno, QLatin1String(r.alunno));
+        QCOMPARE(docente, QLatin1String(r.docente));
+        // ")" closes every teacher line of an operation in one column.
+        QCOMPARE(docente.indexOf(')'), r.conto == Conto::Add || r.conto == Conto::Sot ? 30 : 25);
+        QCOMPARE(rigaDelSegno(r.conto, r.caso), r.caso >= 7);
     }
-}
 
-void TestRigheScheda::casoFuoriIntervallo_data()
-{
-    QTest::addColumn<Conto>("conto");
-    QTest::addColumn<int>("caso");
-    QTest::newRow("addition 0") << Conto::Add << 0;
-    QTest::newRow("addition 5") << Conto::Add << 5;
-    QTest::newRow("subtraction 7") << Conto::Sot << 7;
-    QTest::newRow("multiplication 0") << Conto::Mol << 0;
-    QTest::newRow("multiplication 13") << Conto::Mol << 13;
-    QTest::newRow("division -1") << Conto::Div << -1;
-}
+    void righeEstratte_data() { righeDa(estratte); }
+    void righeEstratte()
+    {
+        const Estratta &e = rigaDi(estratte);
+        const bool somme = e.operazione <= 2;
+        Banco banco(e.operazione, e.tipoDa, e.tipoA, e.livello);
+        const Modulo2 &s = banco.stato;
+        QSet<int> casi, differenze;
+        QSet<QString> diverse;
+        for (int i = 0; i < 400; ++i) {
+            const auto indice = static_cast<int16>(1 + i % 60);
+            banco.riga(indice);
+            const int caso = banco.generatore.Caso();
+            QVERIFY(caso >= e.tipoDa && caso <= e.tipoA);
+            casi.insert(caso);
+            const QList<int> numeri{s.Termine1, s.Termine2, somme ? s.Termine3 : s.Termine1};
+            for (const int n : numeri)
+                QVERIFY2(n >= e.numeroMin && n <= e.numeroMax, qPrintable(QString::number(n)));
+            const int totale = somme ? s.Termine1 + s.Termine2 + s.Termine3 : s.Termine1 * s.Termine2;
+            QVERIFY2(totale >= e.totaleMin && totale <= e.totaleMax, qPrintable(QString::number(totale)));
+            if (caso >= 7)
+                differenze.insert(s.Differenza);
 
-void TestRigheScheda::casoFuoriIntervallo()
-{
-    QFETCH(Conto, conto);
-    QFETCH(int, caso);
-    Modulo2 stato = statoCon(5, 6, 7, 18, 3);
-    stato.Confronto = 42;
-    CalcolaConfronto(stato, conto, caso);
-    QCOMPARE(stato.Confronto, int16(42));
-    QVERIFY(!casoValido(conto, caso));
-    QVERIFY(rigaAlunno(stato, conto, caso).isEmpty());
-    QVERIFY(rispostaRiga(stato, conto, caso).isEmpty());
-    QVERIFY(segnoRiga(conto, caso).isEmpty());
-}
+            // The teacher's line: the pupil's, the blanks, the answer that makes it true, ")" in one column.
+            const QString alunno = s.SchedaAlunni.valore(indice);
+            const QString docente = s.SchedaDocenti.valore(indice);
+            diverse.insert(docente);
+            QVERIFY2(docente.startsWith(alunno + "       "), qPrintable(docente));
+            QCOMPARE(docente.indexOf(')'), somme ? 30 : 25);
+            QVERIFY2(vera(alunno, docente.mid(docente.lastIndexOf('(') + 1).chopped(1)), qPrintable(docente));
+        }
+        QCOMPARE(casi.size(), e.tipoA - e.tipoDa + 1);
+        // D of a sign line is drawn again from 1 to 9 before each line.
+        QVERIFY(somme || differenze.size() > 3);
+        for (const int d : differenze)
+            QVERIFY(d >= 1 && d <= 9);
+        // The clock never moves, yet every reseeding gives new lines.
+        QVERIFY2(diverse.size() > 100, qPrintable(QString::number(diverse.size())));
+    }
 
-void TestRigheScheda::spazi_data()
-{
-    QTest::addColumn<int>("numero");
-    QTest::addColumn<QString>("spazi");
-    QTest::newRow("0") << 0 << QStringLiteral(" ");
-    QTest::newRow("9 is one digit") << 9 << QStringLiteral(" ");
-    QTest::newRow("10 is two digits") << 10 << QString();
-    QTest::newRow("90") << 90 << QString();
-}
-
-void TestRigheScheda::spazi()
-{
-    QFETCH(int, numero);
-    QFETCH(QString, spazi);
-    QCOMPARE(spaziScheda(numero), spazi);
-    // Every one of the five paddings follows the same rule.
-    Modulo2 stato = statoCon(numero, numero, numero, numero, 0);
-    stato.Confronto = static_cast<int16>(numero);
-    CalcolaSpaziScheda(stato);
-    for (const QString &s : {stato.Spazi1, stato.Spazi2, stato.Spazi3, stato.SpaziIncognita, stato.SpaziConfronto})
-        QCOMPARE(s, spazi);
-}
+    void operatoriScritti_data() { righeDa(operatori); }
+    void operatoriScritti()
+    {
+        const Operatori &o = rigaDi(operatori);
+        const bool nessuna = QByteArray(o.operatori).isEmpty();
+        Banco banco(o.operazione, o.tipoDa, o.tipoA, 1);
+        static const QRegularExpression operatore(QStringLiteral("[-+x:]"));
+        QString visti;
+        for (int16 indice = 1; indice <= 60; ++indice) {
+            banco.stato.SchedaAlunni.imposta(indice, QStringLiteral("alunni"));
+            banco.stato.SchedaDocenti.imposta(indice, QStringLiteral("docenti"));
+            banco.riga(indice);
+            // Every line is written, or both entries keep what they held.
+            QCOMPARE(banco.stato.SchedaAlunni.valore(indice) == "alunni", nessuna);
+            QCOMPARE(banco.stato.SchedaDocenti.valore(indice) == "docenti", nessuna);
+            const QString op = operatore.match(banco.stato.SchedaAlunni.valore(indice)).captured();
+            visti += visti.contains(op) ? QString() : op;
+        }
+        std::sort(visti.begin(), visti.end());
+        QCOMPARE(visti, QLatin1String(o.operatori));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestRigheScheda)
 #include "tst_righescheda.moc"
