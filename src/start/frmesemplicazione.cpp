@@ -72,15 +72,17 @@ void FrmEsemplicazione::costruisciPulsanti()
 void FrmEsemplicazione::alCaricamento()
 {
     catturaLayout();
-    const Modulo2 &m = modulo2();
-    Label1[0]->setText(intestazioneOperazione(m.Operazione));
-    Label1[1]->setText(intestazioneLivello(m.Livello));
     AltriEsempi();
 }
 
 void FrmEsemplicazione::AltriEsempi()
 {
-    m_esempi = disegnaEsempi(modulo2(), servizi());
+    const Modulo2 &m = modulo2();
+    m_operazione = m.Operazione;
+    m_livello = livelloEsempi(m.Livello);
+    Label1[0]->setText(intestazioneOperazione(m_operazione));
+    Label1[1]->setText(intestazioneLivello(m_livello));
+    m_esempi = disegnaEsempi(m, servizi());
     for (std::size_t i = 0; i < frmEsempio.size(); ++i) {
         RigaOperazione *riga = frmEsempio[i];
         riga->svuotaCorrezione();
@@ -117,6 +119,17 @@ void FrmEsemplicazione::dopoRiscala()
     // The rescale puts each answer back at its design place: bring it under its "?" again.
     for (std::size_t i = 0; i < m_esempi.size(); ++i)
         frmEsempio[i]->allineaCorrezione(m_esempi[i].riga.tipoDomanda);
+}
+
+bool FrmEsemplicazione::event(QEvent *evento)
+{
+    // The start window may have changed the operation or the level while this
+    // window stayed loaded below it.
+    const Modulo2 &m = modulo2();
+    const bool cambiate = m.Operazione != m_operazione || livelloEsempi(m.Livello) != m_livello;
+    if (evento->type() == QEvent::WindowActivate && cambiate)
+        AltriEsempi();
+    return Finestra::event(evento);
 }
 
 bool FrmEsemplicazione::eventFilter(QObject *oggetto, QEvent *evento)

@@ -22,7 +22,8 @@ public:
 
     void alCaricamento() override;
 
-    /** Draws a new example for every row; the answers are hidden again. */
+    /** Draws a new example for every row, for the operation and level of the shared state
+        (shown in the header); the answers are hidden again. */
     void AltriEsempi();
     /** Shows the answer of row indice under its "?". */
     void MostraRisposta(int indice);
@@ -39,6 +40,7 @@ public:
 
 protected:
     void dopoRiscala() override;
+    bool event(QEvent *evento) override;
     bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
@@ -47,4 +49,7 @@ private:
     void premuto(int indice);
 
     std::vector<Esempio> m_esempi;
+    // The operation and level the examples on show were drawn for.
+    int m_operazione = 0;
+    int m_livello = 0;
 };

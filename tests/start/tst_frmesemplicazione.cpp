@@ -237,6 +237,32 @@ private slots:
         QVERIFY(f->fraAiuto->isEnabled());
     }
 
+    // Choices changed in the start window reach a window left loaded when it
+    // is activated again; an activation without changes keeps the examples.
+    void nuoveSceltePerLaFinestraCaricata()
+    {
+        modulo2().Operazione = operazioni::addizione;
+        modulo2().Livello = 1;
+        FrmEsemplicazione *e = apriEsempi();
+        QTest::mousePress(e->frmEsempio[0], Qt::LeftButton);
+        const QString prima = testoRiga(e->frmEsempio[0]);
+        QEvent attivazione(QEvent::WindowActivate);
+        QApplication::sendEvent(e, &attivazione);
+        QVERIFY(!e->frmEsempio[0]->lblCorrezione->text().isEmpty());
+        QCOMPARE(testoRiga(e->frmEsempio[0]), prima);
+
+        modulo2().Operazione = operazioni::moltiplicazione;
+        modulo2().Livello = 3;
+        QCOMPARE(Finestre::istanza().mostra(nomi::FrmEsemplicazione), e);
+        QApplication::sendEvent(e, &attivazione);
+        QCOMPARE(e->Label1[0]->text(), QStringLiteral("   Operazione:    MOLTIPLICAZIONE"));
+        QCOMPARE(e->Label1[1]->text(), QStringLiteral("Livello n.3:         NUMERO MASSIMO da  60 a 99"));
+        for (const RigaOperazione *riga : e->frmEsempio) {
+            QCOMPARE(riga->LblSegno->text(), QStringLiteral("x"));
+            QVERIFY(riga->lblCorrezione->text().isEmpty());
+        }
+    }
+
     void operazioneNonAllenata()
     {
         modulo2().Operazione = 9;
