@@ -100,29 +100,6 @@ private slots:
                                 "L'attestato si stampa con almeno 10 operazioni e una valutazione diversa da "
                                 "\"Non classificato\"."));
     }
-
-    // The certificate still grades as before the table came in.
-    void votiDellAttestato_data()
-    {
-        QTest::addColumn<int>("punteggio");
-        QTest::addColumn<QString>("voto");
-        QTest::newRow("10") << 10 << "OTTIMO";
-        QTest::newRow("9") << 9 << "OTTIMO";
-        QTest::newRow("8") << 8 << "DISTINTO";
-        QTest::newRow("7") << 7 << "BUONO";
-        QTest::newRow("6") << 6 << "SUFFICIENTE";
-        QTest::newRow("5") << 5 << "SUFFICIENTE (!)";
-        QTest::newRow("4") << 4 << "Non classificato";
-        QTest::newRow("0") << 0 << "Non classificato";
-        QTest::newRow("negative") << -1 << "Non classificato";
-    }
-
-    void votiDellAttestato()
-    {
-        QFETCH(int, punteggio);
-        QFETCH(QString, voto);
-        QCOMPARE(ValutazioneDaPunteggio(punteggio), voto);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstScalaValutazione)
