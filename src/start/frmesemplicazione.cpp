@@ -125,10 +125,11 @@ bool FrmEsemplicazione::event(QEvent *evento)
 {
     // The start window may have changed the operation or the level while this
     // window stayed loaded below it.
-    const Modulo2 &m = modulo2();
-    const bool cambiate = m.Operazione != m_operazione || livelloEsempi(m.Livello) != m_livello;
-    if (evento->type() == QEvent::WindowActivate && cambiate)
-        AltriEsempi();
+    if (evento->type() == QEvent::WindowActivate) {
+        const Modulo2 &m = modulo2();
+        if (m.Operazione != m_operazione || livelloEsempi(m.Livello) != m_livello)
+            AltriEsempi();
+    }
     return Finestra::event(evento);
 }
 
