@@ -39,44 +39,29 @@ void coloriFuoco(const std::array<PulsanteOpzione *, 4> &gruppo, int scelto)
 }
 
 // Operazione gives the caption; objective (0: none chosen in this window) and level the title line.
-struct Scelta
-{
-    const char *nome;
-    int operazione;
-    const char *caption;
-    int obiettivo;
-    const char *tipi;
-    int livello;
-    const char *titolo;
-};
+struct Scelta { const char *nome; int operazione, obiettivo, livello; const char *caption, *tipi, *titolo; };
 
 constexpr Scelta scelte[] = {
-    {"1, result, level 1", 1, "VEVIDUVIV", 1, "1 to 1", 0,
+    {"1, result, level 1", 1, 1, 0, "VEVIDUVIV", "1 to 1",
      "  -  CALCOLO DEL RISULTATO  - Livello:  1  NUMERO MASSIMO da  1 a 30"},
-    {"2, term, level 2", 2, "SOTTRAZIONI", 2, "2 to 4", 1,
+    {"2, term, level 2", 2, 2, 1, "SOTTRAZIONI", "2 to 4",
      "  -  CALCOLO DI UN TERMINE  - Livello:  2  NUMERO MASSIMO da  30 a 60"},
-    {"3, either, level 3", 3, "VEVIDUVIV - SOTTRAZIONI", 3, "1 to 4", 2,
+    {"3, either, level 3", 3, 3, 2, "VEVIDUVIV - SOTTRAZIONI", "1 to 4",
      "  -  CALCOLO CASUALE DEL RISULTATO O DI UN TERMINE  - Livello:  3  NUMERO MASSIMO da  60 a 99"},
-    {"4, no objective, level 4", 4, "MOLTIPLICAZIONI", 0, "1 to 1", 3, "  - Livello:  4  NUMERO MASSIMO da  1 a 99"},
-    {"5, term, level 4", 5, "DIVISIONI", 2, "2 to 4", 3,
+    {"4, no objective, level 4", 4, 0, 3, "MOLTIPLICAZIONI", "1 to 1", "  - Livello:  4  NUMERO MASSIMO da  1 a 99"},
+    {"5, term, level 4", 5, 2, 3, "DIVISIONI", "2 to 4",
      "  -  CALCOLO DI UN TERMINE  - Livello:  4  NUMERO MASSIMO da  1 a 99"},
-    {"6, result, level 2", 6, "MOLTIPLICAZIONI - DIVISIONI", 1, "1 to 1", 1,
+    {"6, result, level 2", 6, 1, 1, "MOLTIPLICAZIONI - DIVISIONI", "1 to 1",
      "  -  CALCOLO DEL RISULTATO  - Livello:  2  NUMERO MASSIMO da  30 a 60"},
-    {"7, either, level 1", 7, "VEVIDUVIV - SOTTRAZIONI - MOLTIPLICAZIONI - DIVISIONI", 3, "1 to 4", 0,
+    {"7, either, level 1", 7, 3, 0, "VEVIDUVIV - SOTTRAZIONI - MOLTIPLICAZIONI - DIVISIONI", "1 to 4",
      "  -  CALCOLO CASUALE DEL RISULTATO O DI UN TERMINE  - Livello:  1  NUMERO MASSIMO da  1 a 30"},
-    {"8 keeps the design caption", 8, "STAMPA SCHEDE", 0, "1 to 1", 2, "  - Livello:  3  NUMERO MASSIMO da  60 a 99"},
+    {"8 keeps the window's own caption", 8, 0, 2, "STAMPA SCHEDE", "1 to 1",
+     "  - Livello:  3  NUMERO MASSIMO da  60 a 99"},
 };
 
 // Each print button prints the sheet on screen as its own kind of sheet (TipoScheda 1 or 2).
 // The printer's fonts and the messages shown are separated by ";".
-struct Stampa
-{
-    const char *nome;
-    bool docentiMostrati, pulsanteDocenti;
-    const char *font;
-    int guastoDa;
-    const char *messaggio;
-};
+struct Stampa { const char *nome; bool docenti, pulsanteDocenti; const char *font; int guastoDa; const char *avviso; };
 
 constexpr Stampa stampe[] = {
     {"pupils' sheet, pupils' button", false, false, "Courier New", -1, ""},
@@ -180,12 +165,12 @@ private slots:
     void stampa()
     {
         const Stampa &r = rigaDi(stampe);
-        const QStringList messaggi = QString::fromLatin1(r.messaggio).split(';', Qt::SkipEmptyParts);
+        const QStringList messaggi = QString::fromLatin1(r.avviso).split(';', Qt::SkipEmptyParts);
         m_ambiente->impostaFontStampante(QString::fromLatin1(r.font).split(';'));
         m_ambiente->impostaGuastoStampante(r.guastoDa);
         FrmStampaSchede *f = apri();
         QVERIFY(f);
-        mostraScheda(f, 3, 2, r.docentiMostrati);
+        mostraScheda(f, 3, 2, r.docenti);
         const QStringList mostrate = etichette(f);
         QTest::mouseClick(r.pulsanteDocenti ? f->CmdStampaDocenti : f->CmdStampaAlunni, Qt::LeftButton);
 
@@ -205,10 +190,10 @@ private slots:
 
     void postiEdEsci()
     {
-        // Loaded, not shown yet: at the design size.
+        // Loaded, not shown yet: at the size it is drawn at, in twips.
         auto *f = qobject_cast<FrmStampaSchede *>(Finestre::istanza().carica(nomi::FrmStampaSchede));
         QVERIFY(f);
-        // Sheet lines at their design places (twips): three columns, two blocks of ten rows, LblOp(46) a little lower.
+        // Sheet lines at their places: three columns, two blocks of ten rows, LblOp(46) a little lower.
         for (const auto &[i, x, y] : {std::tuple{1, 525, 570}, {11, 4260, 570}, {31, 525, 2880}, {39, 525, 4545},
                                       {46, 4260, 3945}, {60, 7935, 4770}})
             QCOMPARE(f->LblOp[static_cast<std::size_t>(i)]->geometry(), aspetto::pixelDaTwips(QRect(x, y, 3510, 225)));
