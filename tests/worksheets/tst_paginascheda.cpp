@@ -3,7 +3,6 @@
 #include "../support/stampanteregistrata.h"
 #include "worksheets/paginascheda.h"
 
-#include <QTest>
 
 // The printed worksheet on the recording printer: heading, lines and footer at
 // their places and sizes, the font check and printer failures.
