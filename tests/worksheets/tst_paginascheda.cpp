@@ -19,32 +19,38 @@ Modulo2 statoConRighe(int tipoScheda)
     return stato;
 }
 
-// Each printed text with the position set before it and the size in effect: "text @x,y size".
+// Each printed text with the position set before it and the size and font in effect: "text @x,y size font".
 QStringList stampati(const StampanteRegistrata &stampante)
 {
     QStringList testi;
     QString posto;
     QString dimensione;
+    QString font;
     for (const auto &c : stampante.chiamate()) {
         if (c.tipo == StampanteRegistrata::Tipo::Posizione)
             posto = QStringLiteral(" @%1,%2 ").arg(c.x).arg(c.y);
         else if (c.tipo == StampanteRegistrata::Tipo::Dimensione)
             dimensione = QString::number(c.numero);
+        else if (c.tipo == StampanteRegistrata::Tipo::Font)
+            font = c.testo;
         else if (c.tipo == StampanteRegistrata::Tipo::Testo)
-            testi.append(c.testo + posto + dimensione);
+            testi.append(c.testo + posto + dimensione + QLatin1Char(' ') + font);
     }
     return testi;
 }
 
-// Two columns of three groups of ten lines; the pupils' sheet in 12, any other in 10.
+// Two columns of three groups of ten lines; the pupils' sheet in 12, any other in 10. The face
+// found on the printer is replaced by "Courier" with the heading, and every line is printed in it.
 struct Pagina { const char *nome; int tipoScheda; const char *righe; };
 
 constexpr Pagina pagine[] = {
     {"pupils' sheet, first column", 1,
-     "riga 01 @1000,2000 12;riga 10 @1000,5600 12;riga 11 @1000,6500 12;riga 30 @1000,14600 12"},
+     "riga 01 @1000,2000 12 Courier;riga 10 @1000,5600 12 Courier;riga 11 @1000,6500 12 Courier;"
+     "riga 30 @1000,14600 12 Courier"},
     {"teacher's sheet, second column", 2,
-     "riga 21 @1000,11000 10;riga 31 @6000,2000 10;riga 45 @6000,8100 10;riga 60 @6000,14600 10"},
-    {"no sheet chosen", 0, "riga 02 @1000,2400 10;riga 51 @6000,11000 10"},
+     "riga 21 @1000,11000 10 Courier;riga 31 @6000,2000 10 Courier;riga 45 @6000,8100 10 Courier;"
+     "riga 60 @6000,14600 10 Courier"},
+    {"no sheet chosen", 0, "riga 02 @1000,2400 10 Courier;riga 51 @6000,11000 10 Courier"},
 };
 
 // The printer's fonts separated by ";". A full page makes 130 calls: 1 font, 7 of
@@ -71,15 +77,15 @@ private slots:
     void pagina()
     {
         const Pagina &r = rigaDi(pagine);
-        StampanteRegistrata stampante;
+        StampanteRegistrata stampante({QStringLiteral("Arial"), QStringLiteral("Courier New")});
         QCOMPARE(StampaScheda(stampante, statoConRighe(r.tipoScheda)), EsitoStampa::Stampata);
         QVERIFY(stampante.documentoFinito());
         // The heading, 59 lines (neither the empty one nor the one past the sheet), the footer.
         const QStringList testi = stampati(stampante);
         QCOMPARE(testi.size(), 62);
-        QCOMPARE(testi[0], QStringLiteral("Cognome e nome:  @1000,1000 14"));
-        QCOMPARE(testi[1], QStringLiteral("CALCOLO DEL RISULTATO @1000,1500 12"));
-        QCOMPARE(testi[61], QStringLiteral("CALCOLO DEL RISULTATO @1000,15100 8"));
+        QCOMPARE(testi[0], QStringLiteral("Cognome e nome:  @1000,1000 14 Courier"));
+        QCOMPARE(testi[1], QStringLiteral("CALCOLO DEL RISULTATO @1000,1500 12 Courier"));
+        QCOMPARE(testi[61], QStringLiteral("CALCOLO DEL RISULTATO @1000,15100 8 Courier"));
         for (const QString &riga : QString::fromLatin1(r.righe).split(';'))
             QVERIFY2(testi.contains(riga), qPrintable(riga));
     }
