@@ -4,18 +4,23 @@
 // operation and level, pressing its buttons with the mouse and reading back.
 
 #include "exercise/frmoperativo.h"
+#include "exercise/pannellostatistiche.h"
 #include "exercise/rigaoperazione.h"
 #include "exercise/riquadroscelta.h"
 #include "exercise/tastierino.h"
+#include "frame/finestra.h"
 #include "frame/finestre.h"
 #include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
+#include "support/ambienteprova.h"
 
 #include <QLabel>
 #include <QtTest>
 
 namespace prova {
+
+const QString gradi = QString::fromUtf8("\xC2\xB0 ");
 
 inline FrmOperativo *apri(int operazione, int livello)
 {
@@ -37,18 +42,17 @@ inline void tasto(FrmOperativo *f, int indice)
     premi(f->fraTastierino->Option2[static_cast<std::size_t>(indice)]);
 }
 
-/** Types a sequence on the keypad: digits, 'C' for "Cancella", 'V' for "Verifica", 'A' for "Avanti". */
+/** Presses with the mouse, one character each: digits, 'C' "Cancella", 'V' "Verifica",
+    'A' "Avanti" on the keypad; 'S' "SI" and 'N' "NO" on the help question. */
 inline void digita(FrmOperativo *f, const QString &tasti)
 {
     for (const QChar c : tasti) {
         if (c.isDigit())
             tasto(f, c.digitValue());
-        else if (c == QLatin1Char('C'))
-            tasto(f, Tastierino::cancella);
-        else if (c == QLatin1Char('V'))
-            tasto(f, Tastierino::verifica);
-        else if (c == QLatin1Char('A'))
-            tasto(f, Tastierino::avanti);
+        else if (c == QLatin1Char('S') || c == QLatin1Char('N'))
+            premi(f->fraAiuto->scelte[c == QLatin1Char('S') ? 0 : 1]);
+        else
+            tasto(f, c == QLatin1Char('C') ? Tastierino::cancella : c == QLatin1Char('V') ? Tastierino::verifica : Tastierino::avanti);
     }
 }
 
@@ -59,11 +63,6 @@ inline void imposta(FrmOperativo *f, int a, int b, int c, int tipoDomanda)
     modulo2().Termine2 = static_cast<Modulo2::int16>(b);
     modulo2().Termine3 = static_cast<Modulo2::int16>(c);
     f->SubVisualizza(tipoDomanda);
-}
-
-inline QLabel *incognita(FrmOperativo *f)
-{
-    return f->frmNumero->etichettaIncognita(modulo2().TipoDomanda);
 }
 
 inline QString rigaCorrente()
@@ -77,24 +76,27 @@ inline QString giusta()
     return modulo2().TestoIncognita.trimmed();
 }
 
-/** The panel in use: the one enabled among the four. */
-inline QWidget *riquadroAttivo(FrmOperativo *f)
+/** The panel in use: the only one enabled among the four (null if none or several). */
+inline QWidget *attivo(FrmOperativo *f)
 {
-    QWidget *attivo = nullptr;
+    QWidget *trovato = nullptr;
     for (QWidget *r : {static_cast<QWidget *>(f->fraTastierino), static_cast<QWidget *>(f->fraAiuto),
                        static_cast<QWidget *>(f->fraAvviso), static_cast<QWidget *>(f->fraIntervento)}) {
-        if (r->isEnabled()) {
-            if (attivo)
-                return nullptr; // two panels in use at once is a fault
-            attivo = r;
-        }
+        if (r->isEnabled() && trovato)
+            return nullptr;
+        if (r->isEnabled())
+            trovato = r;
     }
-    return attivo;
+    return trovato;
 }
 
-inline QColor coloreTesto(const QWidget *w)
+/** Registers a stand-in report window that counts its openings. */
+inline void contaAperture(int &aperture)
 {
-    return w->palette().color(QPalette::WindowText);
+    Finestre::istanza().registra(nomi::FrmStampaEsercizio, [&aperture] {
+        ++aperture;
+        return new Finestra(nomi::FrmStampaEsercizio, QSize(1440, 1440));
+    });
 }
 
 } // namespace prova

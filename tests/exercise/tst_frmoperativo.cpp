@@ -1,20 +1,11 @@
 #include "provafrmoperativo.h"
 
 #include "exercise/linea.h"
-#include "exercise/pannellostatistiche.h"
-#include "frame/finestra.h"
 #include "start/frminizio.h"
-#include "support/ambienteprova.h"
 
 #include <QAction>
 
 using namespace prova;
-
-namespace {
-const QColor blu(0, 0, 192);     // &H00C00000
-const QColor marrone(128, 64, 0); // &H00004080
-const QString gradi = QString::fromUtf8("\xC2\xB0 ");
-} // namespace
 
 // The exercise window on screen: opening it, typing, judging, help and its
 // refusals, the crossing lines and the statistics panel.
@@ -47,57 +38,54 @@ void TstFrmOperativo::avantiApreLaFinestra()
     premi(inizio->Option3[0]);
 
     auto *f = qobject_cast<FrmOperativo *>(Finestre::istanza().trova(nomi::FrmOperativo));
-    QVERIFY(f);
-    QVERIFY(f->isVisible());
+    QVERIFY(f && f->isVisible());
     QVERIFY(f->windowState() & Qt::WindowMaximized);
     QCOMPARE(f->windowTitle(), QStringLiteral("ESERCIZI SULLE VEVIDUVIV.1"));
     QCOMPARE(f->Label1[0]->text(), QStringLiteral("Obiettivo n.1:     CALCOLO DEL RISULTATO   "));
     QCOMPARE(f->Label1[1]->text(), QStringLiteral("   Operazione:        ") + modulo2().NomeProgramma);
     QCOMPARE(f->Label1[2]->text(), QStringLiteral("Livello n.1:         NUMERO MASSIMO da  1 a 30   "));
-
-    // Level 1: the result is the unknown, in brown; the numbers in blue.
-    QCOMPARE(int(modulo2().TipoDomanda), 1);
+    // Level 1: the result is the unknown, "?" in brown; the numbers in blue.
     QCOMPARE(f->frmNumero->lblRisultato1->text(), QStringLiteral("?"));
-    QCOMPARE(coloreTesto(f->frmNumero->lblRisultato1), marrone);
+    QCOMPARE(f->frmNumero->lblRisultato1->palette().color(QPalette::WindowText), QColor(128, 64, 0));
     QCOMPARE(f->frmNumero->LblNumero1->text(), QString::number(modulo2().Termine1));
-    QCOMPARE(coloreTesto(f->frmNumero->LblNumero1), blu);
+    QCOMPARE(f->frmNumero->LblNumero1->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     QCOMPARE(f->frmNumero->LblSegno->text(), QStringLiteral("+"));
     QCOMPARE(f->frmNumero->LblUguale->text(), QStringLiteral("="));
     QCOMPARE(f->fraElaborazione->LblOperazione->text(), QStringLiteral("1"));
     QCOMPARE(f->fraElaborazione->LblTempoTotale->text(), QStringLiteral("0"));
-    QVERIFY(modulo2().ElencoOperazioni.valore(1).endsWith(QStringLiteral(" = ...    R.")));
-
-    // Typing state: digits, "Cancella" and "Verifica" usable, focus on "1".
-    QCOMPARE(riquadroAttivo(f), static_cast<QWidget *>(f->fraTastierino));
+    // Typing: digits, "Cancella" and "Verifica" usable, focus on "1".
+    QVERIFY(attivo(f) == f->fraTastierino);
     for (int i = 0; i < Tastierino::numeroTasti; ++i)
         QCOMPARE(f->fraTastierino->Option2[i]->isEnabled(), i < Tastierino::avanti);
-    QCOMPARE(f->focusWidget(), static_cast<QWidget *>(f->fraTastierino->Option2[1]));
+    QCOMPARE(f->focusWidget(), f->fraTastierino->Option2[1]);
 }
 
 void TstFrmOperativo::digitazione_data()
 {
     QTest::addColumn<QString>("tasti");
     QTest::addColumn<QString>("mostrato");
-    QTest::newRow("1,2,3,4,5 leaves 1234") << "12345" << "1234";
-    QTest::newRow("7, Cancella, Cancella shows ?") << "7CC" << "?";
-    QTest::newRow("then 5 shows 5") << "7CC5" << "5";
-    QTest::newRow("Cancella with nothing typed shows ?") << "C" << "?";
-    QTest::newRow("Cancella removes the last digit") << "120C" << "12";
-    QTest::newRow("zero after a digit") << "90" << "90";
+    QTest::addColumn<QString>("esito");
+    QTest::newRow("1,2,3,4,5 leaves 1234") << "12345" << "1234" << "";
+    QTest::newRow("7, Cancella, Cancella shows ?") << "7CC" << "?" << "";
+    QTest::newRow("then 5 shows 5") << "7CC5" << "5" << "";
+    QTest::newRow("Cancella removes the last digit only") << "120C" << "12" << "";
+    QTest::newRow("the right number") << "10V" << "10" << "Esatto";
+    QTest::newRow("a leading zero is not the number") << "010V" << "010" << "Errato";
 }
 
 void TstFrmOperativo::digitazione()
 {
     QFETCH(QString, tasti);
     QFETCH(QString, mostrato);
+    QFETCH(QString, esito);
     AmbienteProva ambiente;
     FrmOperativo *f = apri(1, 3);
     QVERIFY(f);
-    imposta(f, 10, 1, 1, 2);
+    imposta(f, 10, 1, 1, 2); // ? + 1 + 1 = 12
     digita(f, tasti);
     QCOMPARE(f->frmNumero->LblNumero1->text(), mostrato);
     QCOMPARE(f->frmNumero->lblRisultato1->text(), QStringLiteral("12"));
-    QCOMPARE(modulo2().Risposta, mostrato);
+    QCOMPARE(f->LblEsito->text(), esito);
 }
 
 void TstFrmOperativo::tastoTenutoAgisceUnaVolta()
@@ -122,22 +110,16 @@ void TstFrmOperativo::rispostaGiusta()
     FrmOperativo *f = apri(1, 1);
     QVERIFY(f);
     imposta(f, 10, 1, 1, 1);
-    const QString riga = rigaCorrente();
-    QCOMPARE(riga, QStringLiteral("  10 +    1 +    1 = ...    R."));
     digita(f, QStringLiteral("12V"));
-    QCOMPARE(rigaCorrente(), riga + QStringLiteral("12") + QStringLiteral("  "));
+    QCOMPARE(rigaCorrente(), QStringLiteral("  10 +    1 +    1 = ...    R.12  "));
     QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
     QCOMPARE(f->fraElaborazione->lblRisEsatte->text(), QStringLiteral("1"));
     QCOMPARE(int(modulo2().RisposteEsatte), 1);
     for (int i = 0; i < Tastierino::numeroTasti; ++i)
         QCOMPARE(f->fraTastierino->Option2[i]->isEnabled(), i >= Tastierino::avanti);
-    QCOMPARE(f->focusWidget(), static_cast<QWidget *>(f->fraTastierino->Option2[Tastierino::avanti]));
-    for (Linea *linea : f->frmNumero->Line1)
-        QVERIFY(!linea->isVisible());
+    QCOMPARE(f->focusWidget(), f->fraTastierino->Option2[Tastierino::avanti]);
 
-    // "Avanti" brings operation 2 with an empty answer.
     digita(f, QStringLiteral("A"));
-    QCOMPARE(int(modulo2().NumeroOperazioni), 2);
     QCOMPARE(f->fraElaborazione->LblOperazione->text(), QStringLiteral("2"));
     QCOMPARE(f->LblEsito->text(), QString());
     QCOMPARE(modulo2().Risposta, QString());
@@ -151,7 +133,6 @@ void TstFrmOperativo::rispostaSbagliataEAiuto_data()
     QTest::addColumn<QString>("sbagliata");
     QTest::addColumn<QString>("aggiunto");
     QTest::addColumn<int>("posto");
-
     QTest::newRow("10 + 1 + 1 = ?, 11 then SI") << 1 << 1 << "11" << QString("11* " " 12" + gradi) << 3;
     QTest::newRow("? + 1 + 1 = 12, 9 then SI") << 1 << 2 << "9" << QString("9* " " 10" + gradi) << 0;
     QTest::newRow("22 - ? - 1 = 1, 1 then SI") << 2 << 3 << "1" << QString("1* " " 10" + gradi) << 1;
@@ -165,33 +146,30 @@ void TstFrmOperativo::rispostaSbagliataEAiuto()
     QFETCH(QString, sbagliata);
     QFETCH(QString, aggiunto);
     QFETCH(int, posto);
-
     AmbienteProva ambiente;
     FrmOperativo *f = apri(operazione, 3);
     QVERIFY(f);
     imposta(f, 10, 1, 1, tipoDomanda);
     const QString riga = rigaCorrente();
     digita(f, sbagliata + QStringLiteral("V"));
-
     QCOMPARE(f->LblEsito->text(), QStringLiteral("Errato"));
     QCOMPARE(f->fraElaborazione->lblRisErrate->text(), QStringLiteral("1"));
     for (int i = 0; i < numeroPosti; ++i) {
         QCOMPARE(f->frmNumero->Line1[i]->isVisible(), i == posto);
         QCOMPARE(f->frmNumero->Line2[i]->isVisible(), i == posto);
     }
-    QCOMPARE(riquadroAttivo(f), static_cast<QWidget *>(f->fraAiuto));
+    QVERIFY(attivo(f) == f->fraAiuto);
     QCOMPARE(f->fraAiuto->domanda->text(), QStringLiteral("Ti aiuto ?"));
     QCOMPARE(f->fraAiuto->scelte[0]->text(), QStringLiteral("SI"));
     QCOMPARE(f->fraAiuto->scelte[1]->text(), QStringLiteral("NO"));
 
-    premi(f->fraAiuto->scelte[0]);
+    digita(f, QStringLiteral("S"));
     QCOMPARE(rigaCorrente(), riga + aggiunto);
     QCOMPARE(f->frmNumero->lblCorrezione->text(), modulo2().TestoIncognita);
-    QCOMPARE(f->frmNumero->lblCorrezione->x(), incognita(f)->x());
+    QCOMPARE(f->frmNumero->lblCorrezione->x(), f->frmNumero->etichetta(static_cast<Posto>(posto))->x());
     QCOMPARE(f->LblEsito->text(), QString());
-    QCOMPARE(riquadroAttivo(f), static_cast<QWidget *>(f->fraTastierino));
+    QVERIFY(attivo(f) == f->fraTastierino);
     QVERIFY(!f->fraTastierino->Option2[Tastierino::verifica]->isEnabled());
-    QVERIFY(f->fraTastierino->Option2[Tastierino::avanti]->isEnabled());
 
     // The next operation clears the correction and the X.
     digita(f, QStringLiteral("A"));
@@ -206,22 +184,19 @@ void TstFrmOperativo::rifiutoRimetteLIncognita()
     QVERIFY(f);
     imposta(f, 9, 8, 5, 2);
     const QString riga = rigaCorrente();
-    digita(f, QStringLiteral("8V"));
-    premi(f->fraAiuto->scelte[1]);
-
+    digita(f, QStringLiteral("8VN"));
     QCOMPARE(f->frmNumero->LblNumero1->text(), QStringLiteral("?"));
-    QCOMPARE(f->frmNumero->lblRisultato1->text(), QStringLiteral("22"));
     QVERIFY(!f->frmNumero->Line1[0]->isVisible());
-    QCOMPARE(riquadroAttivo(f), static_cast<QWidget *>(f->fraTastierino));
+    QVERIFY(attivo(f) == f->fraTastierino);
     QVERIFY(f->fraTastierino->Option2[Tastierino::verifica]->isEnabled());
-    QCOMPARE(f->focusWidget(), static_cast<QWidget *>(f->fraTastierino->Option2[1]));
+    QCOMPARE(f->focusWidget(), f->fraTastierino->Option2[1]);
 
     // The next digit starts a new answer.
     digita(f, QStringLiteral("9"));
     QCOMPARE(f->frmNumero->LblNumero1->text(), QStringLiteral("9"));
     digita(f, QStringLiteral("V"));
     QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
-    QCOMPARE(rigaCorrente(), riga + QStringLiteral("8* ") + QStringLiteral("9  "));
+    QCOMPARE(rigaCorrente(), riga + QStringLiteral("8* 9  "));
 }
 
 void TstFrmOperativo::treRifiutiPortanoLIntervento()
@@ -229,37 +204,27 @@ void TstFrmOperativo::treRifiutiPortanoLIntervento()
     AmbienteProva ambiente;
     FrmOperativo *f = apri(1, 1);
     QVERIFY(f);
-    // First refusal, then a right answer.
+    // First refusal, then a right answer; second and third refusal on the next operation.
     imposta(f, 10, 1, 1, 1);
-    digita(f, QStringLiteral("11V"));
-    premi(f->fraAiuto->scelte[1]);
-    digita(f, QStringLiteral("12VA"));
-    // Second and third refusal on the next operation.
+    digita(f, QStringLiteral("11VN12VA"));
     imposta(f, 10, 1, 1, 1);
-    digita(f, QStringLiteral("11V"));
-    premi(f->fraAiuto->scelte[1]);
-    QCOMPARE(riquadroAttivo(f), static_cast<QWidget *>(f->fraTastierino));
-    digita(f, QStringLiteral("13V"));
-    premi(f->fraAiuto->scelte[1]);
-
-    QCOMPARE(riquadroAttivo(f), static_cast<QWidget *>(f->fraIntervento));
+    digita(f, QStringLiteral("11VN"));
+    QVERIFY(attivo(f) == f->fraTastierino);
+    digita(f, QStringLiteral("13VN"));
+    QVERIFY(attivo(f) == f->fraIntervento);
     QCOMPARE(f->lblIntervento->text(), QStringLiteral("Intervengo io"));
     QCOMPARE(f->optOK->text(), QStringLiteral("OK"));
-    QCOMPARE(f->focusWidget(), static_cast<QWidget *>(f->optOK));
-    QCOMPARE(int(modulo2().Tentativi), 0);
+    QCOMPARE(f->focusWidget(), f->optOK);
 
     premi(f->optOK);
     QCOMPARE(f->frmNumero->lblCorrezione->text(), QStringLiteral(" 12"));
     QCOMPARE(rigaCorrente(), QStringLiteral("  10 +    1 +    1 = ...    R.11* 13*  12") + gradi);
-    QCOMPARE(riquadroAttivo(f), static_cast<QWidget *>(f->fraTastierino));
+    QVERIFY(attivo(f) == f->fraTastierino);
     QVERIFY(f->fraTastierino->Option2[Tastierino::avanti]->isEnabled());
 
-    // The count starts again: one refusal now lets the pupil retry.
-    digita(f, QStringLiteral("A"));
-    digita(f, QStringLiteral("0V"));
-    premi(f->fraAiuto->scelte[1]);
-    QCOMPARE(riquadroAttivo(f), static_cast<QWidget *>(f->fraTastierino));
-    QCOMPARE(int(modulo2().Tentativi), 1);
+    // The count starts again: two refusals now let the pupil retry.
+    digita(f, QStringLiteral("A0VN0VN"));
+    QVERIFY(attivo(f) == f->fraTastierino);
 }
 
 void TstFrmOperativo::croceECorrezioneSeguonoIlRidimensionamento()
@@ -268,8 +233,7 @@ void TstFrmOperativo::croceECorrezioneSeguonoIlRidimensionamento()
     FrmOperativo *f = apri(1, 3);
     QVERIFY(f);
     imposta(f, 10, 1, 1, 3);
-    digita(f, QStringLiteral("5V"));
-    premi(f->fraAiuto->scelte[0]);
+    digita(f, QStringLiteral("5VS"));
     for (const QSize dimensione : {QSize(1000, 700), QSize(640, 900)}) {
         f->showNormal();
         f->resize(dimensione);
@@ -293,7 +257,6 @@ void TstFrmOperativo::clicSulloSfondo()
     AmbienteProva ambiente;
     FrmOperativo *f = apri(1, 1);
     QVERIFY(f);
-    QVERIFY(f->fraElaborazione->isVisible());
     // A click on a control is not a click on the background.
     QTest::mouseClick(f->LblEsito, Qt::LeftButton);
     QVERIFY(f->fraElaborazione->isVisible());
@@ -309,20 +272,13 @@ void TstFrmOperativo::visualizzaEsercizioEdEsco()
 {
     AmbienteProva ambiente;
     int aperture = 0;
-    Finestre::istanza().registra(nomi::FrmStampaEsercizio, [&aperture] {
-        ++aperture;
-        return new Finestra(nomi::FrmStampaEsercizio, QSize(1440, 1440));
-    });
+    contaAperture(aperture);
     FrmOperativo *f = apri(2, 1);
     QVERIFY(f);
+    QCOMPARE(f->mnuVisualizza->text(), QStringLiteral("Visualizza esercizio"));
     f->mnuVisualizza->trigger();
     QCOMPARE(aperture, 1);
-    QVERIFY(Finestre::istanza().caricata(nomi::FrmStampaEsercizio));
-    QCOMPARE(f->mnuVisualizza->text(), QStringLiteral("Visualizza esercizio"));
-
-    tasto(f, Tastierino::verifica); // nothing typed: wrong
-    QCOMPARE(f->LblEsito->text(), QStringLiteral("Errato"));
-    premi(f->fraAiuto->scelte[0]);
+    digita(f, QStringLiteral("VS"));
     tasto(f, Tastierino::esco);
     QVERIFY(!Finestre::istanza().caricata(nomi::FrmOperativo));
 }
