@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the program and every test with AddressSanitizer and
+# UndefinedBehaviorSanitizer (build-asan) and runs the whole suite there,
+# print tests included, against a print server of our own. Any report of
+# either sanitizer fails the test that caused it.
+# LeakSanitizer is off: Qt keeps caches (fonts, plugins, the print
+# subsystem) alive until the process ends and reports them as leaks.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/deps.sh test
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DTARVELO_SANITIZE=ON
+cmake --build build-asan -j"$(nproc)"
+
+server=$(tests/support/cups/stampante-privata.sh start)
+eval "$server"
+trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA"' EXIT
+
+export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
