@@ -37,22 +37,16 @@ inline void premi(QWidget *controllo)
     QTest::mouseRelease(controllo, Qt::LeftButton);
 }
 
-inline void tasto(FrmOperativo *f, int indice)
-{
-    premi(f->fraTastierino->Option2[static_cast<std::size_t>(indice)]);
-}
-
-/** Presses with the mouse, one character each: digits, 'C' "Cancella", 'V' "Verifica",
-    'A' "Avanti" on the keypad; 'S' "SI" and 'N' "NO" on the help question. */
+/** Presses with the mouse, one character each: a digit, or 'C' "Cancella", 'V' "Verifica",
+    'A' "Avanti", 'E' "Esco" on the keypad; 'S' "SI" or 'N' "NO" on the help question. */
 inline void digita(FrmOperativo *f, const QString &tasti)
 {
+    const QString comandi = QStringLiteral("CVAE");
     for (const QChar c : tasti) {
-        if (c.isDigit())
-            tasto(f, c.digitValue());
-        else if (c == QLatin1Char('S') || c == QLatin1Char('N'))
+        if (c == QLatin1Char('S') || c == QLatin1Char('N'))
             premi(f->fraAiuto->scelte[c == QLatin1Char('S') ? 0 : 1]);
         else
-            tasto(f, c == QLatin1Char('C') ? Tastierino::cancella : c == QLatin1Char('V') ? Tastierino::verifica : Tastierino::avanti);
+            premi(f->fraTastierino->Option2[static_cast<std::size_t>(c.isDigit() ? c.digitValue() : Tastierino::cancella + comandi.indexOf(c))]);
     }
 }
 
@@ -76,18 +70,20 @@ inline QString giusta()
     return modulo2().TestoIncognita.trimmed();
 }
 
+/** The four panels that share one place: keypad, help question, notice, intervention. */
+inline std::array<QWidget *, 4> riquadri(FrmOperativo *f)
+{
+    return {f->fraTastierino, f->fraAiuto, f->fraAvviso, f->fraIntervento};
+}
+
 /** The panel in use: the only one enabled among the four (null if none or several). */
 inline QWidget *attivo(FrmOperativo *f)
 {
-    QWidget *trovato = nullptr;
-    for (QWidget *r : {static_cast<QWidget *>(f->fraTastierino), static_cast<QWidget *>(f->fraAiuto),
-                       static_cast<QWidget *>(f->fraAvviso), static_cast<QWidget *>(f->fraIntervento)}) {
-        if (r->isEnabled() && trovato)
-            return nullptr;
+    QList<QWidget *> abilitati;
+    for (QWidget *r : riquadri(f))
         if (r->isEnabled())
-            trovato = r;
-    }
-    return trovato;
+            abilitati << r;
+    return abilitati.size() == 1 ? abilitati.first() : nullptr;
 }
 
 /** Registers a stand-in report window that counts its openings. */

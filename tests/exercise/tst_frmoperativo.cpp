@@ -14,32 +14,28 @@ class TstFrmOperativo final : public QObject
     Q_OBJECT
 
 private slots:
-    void avantiApreLaFinestra();
+    void aperturaEChiusura();
     void digitazione_data();
     void digitazione();
-    void tastoTenutoAgisceUnaVolta();
     void rispostaGiusta();
     void rispostaSbagliataEAiuto_data();
     void rispostaSbagliataEAiuto();
-    void rifiutoRimetteLIncognita();
-    void treRifiutiPortanoLIntervento();
+    void rifiutiEIntervento();
     void croceECorrezioneSeguonoIlRidimensionamento();
-    void clicSulloSfondo();
-    void visualizzaEsercizioEdEsco();
 };
 
-void TstFrmOperativo::avantiApreLaFinestra()
+void TstFrmOperativo::aperturaEChiusura()
 {
     AmbienteProva ambiente;
+    int aperture = 0;
+    contaAperture(aperture);
     auto *inizio = qobject_cast<frmInizio *>(Finestre::istanza().mostra(nomi::frmInizio));
     QVERIFY(inizio);
     premi(inizio->Option1[0]);
     premi(inizio->Option2[0]);
     premi(inizio->Option3[0]);
-
     auto *f = qobject_cast<FrmOperativo *>(Finestre::istanza().trova(nomi::FrmOperativo));
-    QVERIFY(f && f->isVisible());
-    QVERIFY(f->windowState() & Qt::WindowMaximized);
+    QVERIFY(f && f->isVisible() && f->windowState() & Qt::WindowMaximized);
     QCOMPARE(f->windowTitle(), QStringLiteral("ESERCIZI SULLE VEVIDUVIV.1"));
     QCOMPARE(f->Label1[0]->text(), QStringLiteral("Obiettivo n.1:     CALCOLO DEL RISULTATO   "));
     QCOMPARE(f->Label1[1]->text(), QStringLiteral("   Operazione:        ") + modulo2().NomeProgramma);
@@ -47,17 +43,27 @@ void TstFrmOperativo::avantiApreLaFinestra()
     // Level 1: the result is the unknown, "?" in brown; the numbers in blue.
     QCOMPARE(f->frmNumero->lblRisultato1->text(), QStringLiteral("?"));
     QCOMPARE(f->frmNumero->lblRisultato1->palette().color(QPalette::WindowText), QColor(128, 64, 0));
-    QCOMPARE(f->frmNumero->LblNumero1->text(), QString::number(modulo2().Termine1));
     QCOMPARE(f->frmNumero->LblNumero1->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     QCOMPARE(f->frmNumero->LblSegno->text(), QStringLiteral("+"));
-    QCOMPARE(f->frmNumero->LblUguale->text(), QStringLiteral("="));
-    QCOMPARE(f->fraElaborazione->LblOperazione->text(), QStringLiteral("1"));
-    QCOMPARE(f->fraElaborazione->LblTempoTotale->text(), QStringLiteral("0"));
-    // Typing: digits, "Cancella" and "Verifica" usable, focus on "1".
+    // Typing: digits, "Cancella" and "Verifica" usable.
     QVERIFY(attivo(f) == f->fraTastierino);
     for (int i = 0; i < Tastierino::numeroTasti; ++i)
         QCOMPARE(f->fraTastierino->Option2[i]->isEnabled(), i < Tastierino::avanti);
-    QCOMPARE(f->focusWidget(), f->fraTastierino->Option2[1]);
+
+    // A click on the background, not on a control, hides and shows the statistics.
+    QTest::mouseClick(f->LblEsito, Qt::LeftButton);
+    QVERIFY(f->fraElaborazione->isVisible());
+    const QPoint sfondo(1, f->area()->height() - 1);
+    QTest::mouseClick(f->area(), Qt::LeftButton, {}, sfondo);
+    QVERIFY(!f->fraElaborazione->isVisible());
+    QTest::mouseClick(f->area(), Qt::LeftButton, {}, sfondo);
+    QVERIFY(f->fraElaborazione->isVisible());
+
+    QCOMPARE(f->mnuVisualizza->text(), QStringLiteral("Visualizza esercizio"));
+    f->mnuVisualizza->trigger();
+    QCOMPARE(aperture, 1);
+    digita(f, QStringLiteral("VSE"));
+    QVERIFY(!Finestre::istanza().caricata(nomi::FrmOperativo));
 }
 
 void TstFrmOperativo::digitazione_data()
@@ -88,41 +94,29 @@ void TstFrmOperativo::digitazione()
     QCOMPARE(f->LblEsito->text(), esito);
 }
 
-void TstFrmOperativo::tastoTenutoAgisceUnaVolta()
-{
-    AmbienteProva ambiente;
-    FrmOperativo *f = apri(1, 1);
-    QVERIFY(f);
-    QWidget *uno = f->fraTastierino->Option2[1];
-    QWidget *due = f->fraTastierino->Option2[2];
-    QTest::mousePress(uno, Qt::LeftButton);
-    QTest::mousePress(uno, Qt::LeftButton);
-    QTest::mousePress(due, Qt::LeftButton);
-    QCOMPARE(modulo2().Risposta, QStringLiteral("1"));
-    QTest::mouseRelease(uno, Qt::LeftButton);
-    premi(due);
-    QCOMPARE(modulo2().Risposta, QStringLiteral("12"));
-}
-
 void TstFrmOperativo::rispostaGiusta()
 {
     AmbienteProva ambiente;
     FrmOperativo *f = apri(1, 1);
     QVERIFY(f);
     imposta(f, 10, 1, 1, 1);
-    digita(f, QStringLiteral("12V"));
+    // A held mouse button acts once: "1" pressed twice and "2" while it is held.
+    QWidget *uno = f->fraTastierino->Option2[1];
+    QTest::mousePress(uno, Qt::LeftButton);
+    QTest::mousePress(uno, Qt::LeftButton);
+    QTest::mousePress(f->fraTastierino->Option2[2], Qt::LeftButton);
+    QCOMPARE(modulo2().Risposta, QStringLiteral("1"));
+    QTest::mouseRelease(uno, Qt::LeftButton);
+    digita(f, QStringLiteral("2V"));
     QCOMPARE(rigaCorrente(), QStringLiteral("  10 +    1 +    1 = ...    R.12  "));
     QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
     QCOMPARE(f->fraElaborazione->lblRisEsatte->text(), QStringLiteral("1"));
-    QCOMPARE(int(modulo2().RisposteEsatte), 1);
     for (int i = 0; i < Tastierino::numeroTasti; ++i)
         QCOMPARE(f->fraTastierino->Option2[i]->isEnabled(), i >= Tastierino::avanti);
     QCOMPARE(f->focusWidget(), f->fraTastierino->Option2[Tastierino::avanti]);
 
     digita(f, QStringLiteral("A"));
-    QCOMPARE(f->fraElaborazione->LblOperazione->text(), QStringLiteral("2"));
     QCOMPARE(f->LblEsito->text(), QString());
-    QCOMPARE(modulo2().Risposta, QString());
     QCOMPARE(f->frmNumero->lblRisultato1->text(), QStringLiteral("?"));
 }
 
@@ -154,10 +148,8 @@ void TstFrmOperativo::rispostaSbagliataEAiuto()
     digita(f, sbagliata + QStringLiteral("V"));
     QCOMPARE(f->LblEsito->text(), QStringLiteral("Errato"));
     QCOMPARE(f->fraElaborazione->lblRisErrate->text(), QStringLiteral("1"));
-    for (int i = 0; i < numeroPosti; ++i) {
-        QCOMPARE(f->frmNumero->Line1[i]->isVisible(), i == posto);
-        QCOMPARE(f->frmNumero->Line2[i]->isVisible(), i == posto);
-    }
+    for (int i = 0; i < numeroPosti; ++i) // the X: both lines over the unknown only
+        QCOMPARE(QList<bool>({f->frmNumero->Line1[i]->isVisible(), f->frmNumero->Line2[i]->isVisible()}), QList<bool>(2, i == posto));
     QVERIFY(attivo(f) == f->fraAiuto);
     QCOMPARE(f->fraAiuto->domanda->text(), QStringLiteral("Ti aiuto ?"));
     QCOMPARE(f->fraAiuto->scelte[0]->text(), QStringLiteral("SI"));
@@ -168,8 +160,7 @@ void TstFrmOperativo::rispostaSbagliataEAiuto()
     QCOMPARE(f->frmNumero->lblCorrezione->text(), modulo2().TestoIncognita);
     QCOMPARE(f->frmNumero->lblCorrezione->x(), f->frmNumero->etichetta(static_cast<Posto>(posto))->x());
     QCOMPARE(f->LblEsito->text(), QString());
-    QVERIFY(attivo(f) == f->fraTastierino);
-    QVERIFY(!f->fraTastierino->Option2[Tastierino::verifica]->isEnabled());
+    QVERIFY(attivo(f) == f->fraTastierino && !f->fraTastierino->Option2[Tastierino::verifica]->isEnabled());
 
     // The next operation clears the correction and the X.
     digita(f, QStringLiteral("A"));
@@ -177,36 +168,22 @@ void TstFrmOperativo::rispostaSbagliataEAiuto()
     QVERIFY(!f->frmNumero->Line1[posto]->isVisible());
 }
 
-void TstFrmOperativo::rifiutoRimetteLIncognita()
-{
-    AmbienteProva ambiente;
-    FrmOperativo *f = apri(1, 2);
-    QVERIFY(f);
-    imposta(f, 9, 8, 5, 2);
-    const QString riga = rigaCorrente();
-    digita(f, QStringLiteral("8VN"));
-    QCOMPARE(f->frmNumero->LblNumero1->text(), QStringLiteral("?"));
-    QVERIFY(!f->frmNumero->Line1[0]->isVisible());
-    QVERIFY(attivo(f) == f->fraTastierino);
-    QVERIFY(f->fraTastierino->Option2[Tastierino::verifica]->isEnabled());
-    QCOMPARE(f->focusWidget(), f->fraTastierino->Option2[1]);
-
-    // The next digit starts a new answer.
-    digita(f, QStringLiteral("9"));
-    QCOMPARE(f->frmNumero->LblNumero1->text(), QStringLiteral("9"));
-    digita(f, QStringLiteral("V"));
-    QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
-    QCOMPARE(rigaCorrente(), riga + QStringLiteral("8* 9  "));
-}
-
-void TstFrmOperativo::treRifiutiPortanoLIntervento()
+void TstFrmOperativo::rifiutiEIntervento()
 {
     AmbienteProva ambiente;
     FrmOperativo *f = apri(1, 1);
     QVERIFY(f);
-    // First refusal, then a right answer; second and third refusal on the next operation.
+    // A refusal: "?" again, no X, typing again from "1"; the next digit starts a new answer.
     imposta(f, 10, 1, 1, 1);
-    digita(f, QStringLiteral("11VN12VA"));
+    digita(f, QStringLiteral("11VN"));
+    QCOMPARE(f->frmNumero->lblRisultato1->text(), QStringLiteral("?"));
+    QVERIFY(!f->frmNumero->Line1[3]->isVisible());
+    QVERIFY(attivo(f) == f->fraTastierino && f->fraTastierino->Option2[Tastierino::verifica]->isEnabled());
+    QCOMPARE(f->focusWidget(), f->fraTastierino->Option2[1]);
+    digita(f, QStringLiteral("12V"));
+    QCOMPARE(rigaCorrente(), QStringLiteral("  10 +    1 +    1 = ...    R.11* 12  "));
+    // Second and third refusal on the next operation.
+    digita(f, QStringLiteral("A"));
     imposta(f, 10, 1, 1, 1);
     digita(f, QStringLiteral("11VN"));
     QVERIFY(attivo(f) == f->fraTastierino);
@@ -219,8 +196,7 @@ void TstFrmOperativo::treRifiutiPortanoLIntervento()
     premi(f->optOK);
     QCOMPARE(f->frmNumero->lblCorrezione->text(), QStringLiteral(" 12"));
     QCOMPARE(rigaCorrente(), QStringLiteral("  10 +    1 +    1 = ...    R.11* 13*  12") + gradi);
-    QVERIFY(attivo(f) == f->fraTastierino);
-    QVERIFY(f->fraTastierino->Option2[Tastierino::avanti]->isEnabled());
+    QVERIFY(attivo(f) == f->fraTastierino && f->fraTastierino->Option2[Tastierino::avanti]->isEnabled());
 
     // The count starts again: two refusals now let the pupil retry.
     digita(f, QStringLiteral("A0VN0VN"));
@@ -238,49 +214,14 @@ void TstFrmOperativo::croceECorrezioneSeguonoIlRidimensionamento()
         f->showNormal();
         f->resize(dimensione);
         QCoreApplication::processEvents();
-        QCOMPARE(f->area()->size(), f->centralWidget()->size());
-        for (int i = 0; i < numeroPosti; ++i) {
-            const QRect etichetta = f->frmNumero->etichetta(static_cast<Posto>(i))->geometry();
-            QCOMPARE(f->frmNumero->Line1[i]->geometry(), etichetta);
-            QCOMPARE(f->frmNumero->Line2[i]->geometry(), etichetta);
-        }
+        for (int i = 0; i < numeroPosti; ++i)
+            QCOMPARE(QList<QRect>({f->frmNumero->Line1[i]->geometry(), f->frmNumero->Line2[i]->geometry()}),
+                     QList<QRect>(2, f->frmNumero->etichetta(static_cast<Posto>(i))->geometry()));
         QVERIFY(f->frmNumero->Line1[1]->isVisible());
         QCOMPARE(f->frmNumero->lblCorrezione->x(), f->frmNumero->LblNumero2->x());
-        for (QWidget *riquadro : {static_cast<QWidget *>(f->fraTastierino), static_cast<QWidget *>(f->fraAiuto),
-                                  static_cast<QWidget *>(f->fraAvviso), static_cast<QWidget *>(f->fraIntervento)})
+        for (QWidget *riquadro : riquadri(f))
             QCOMPARE(riquadro->pos(), f->lblRiferimento->pos());
     }
-}
-
-void TstFrmOperativo::clicSulloSfondo()
-{
-    AmbienteProva ambiente;
-    FrmOperativo *f = apri(1, 1);
-    QVERIFY(f);
-    // A click on a control is not a click on the background.
-    QTest::mouseClick(f->LblEsito, Qt::LeftButton);
-    QVERIFY(f->fraElaborazione->isVisible());
-    const QPoint sfondo(1, f->area()->height() - 1);
-    QVERIFY(!f->area()->childAt(sfondo));
-    QTest::mouseClick(f->area(), Qt::LeftButton, {}, sfondo);
-    QVERIFY(!f->fraElaborazione->isVisible());
-    QTest::mouseClick(f->area(), Qt::LeftButton, {}, sfondo);
-    QVERIFY(f->fraElaborazione->isVisible());
-}
-
-void TstFrmOperativo::visualizzaEsercizioEdEsco()
-{
-    AmbienteProva ambiente;
-    int aperture = 0;
-    contaAperture(aperture);
-    FrmOperativo *f = apri(2, 1);
-    QVERIFY(f);
-    QCOMPARE(f->mnuVisualizza->text(), QStringLiteral("Visualizza esercizio"));
-    f->mnuVisualizza->trigger();
-    QCOMPARE(aperture, 1);
-    digita(f, QStringLiteral("VS"));
-    tasto(f, Tastierino::esco);
-    QVERIFY(!Finestre::istanza().caricata(nomi::FrmOperativo));
 }
 
 QTEST_MAIN(TstFrmOperativo)

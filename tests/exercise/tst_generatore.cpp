@@ -7,7 +7,9 @@
 #include <QtTest>
 
 #include <algorithm>
+#include <array>
 #include <climits>
+#include <map>
 #include <memory>
 
 namespace {
@@ -16,114 +18,103 @@ namespace {
 constexpr int estrazioniMinime = 3000;
 constexpr int estrazioniMassime = 200000;
 
-struct Estremi final
+// Smallest and largest number, smallest and largest check value.
+using Estremi = std::array<int, 4>;
+constexpr Estremi nessuno{INT_MAX, INT_MIN, INT_MAX, INT_MIN};
+
+void registra(Estremi &e, int numero, int controllo)
 {
-    int minimo = INT_MAX;
-    int massimo = INT_MIN;
-    void registra(int valore)
-    {
-        minimo = std::min(minimo, valore);
-        massimo = std::max(massimo, valore);
-    }
-    bool uguali(const Estremi &altri) const { return minimo == altri.minimo && massimo == altri.massimo; }
-};
+    e = {std::min(e[0], numero), std::max(e[1], numero), std::min(e[2], controllo), std::max(e[3], controllo)};
+}
 
 int valoreControllo(int operazione, int a, int b, int c)
 {
     return operazione == operazioni::moltiplicazione ? a * b * c : a + b + c;
 }
 
-Modulo2 statoPer(int operazione, int livello)
-{
-    Modulo2 stato;
-    stato.Operazione = static_cast<Modulo2::int16>(operazione);
-    stato.Livello = static_cast<Modulo2::int16>(livello);
-    stato.NumeroOperazioni = 1;
-    return stato;
-}
-
 } // namespace
 
-// Drawing the three numbers of an operation, row by row of the generator table.
+// Drawing an operation, row by row of the generator table, and the place of its unknown.
 class TstGeneratore final : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void estrazioneNeiLimiti_data();
-    void estrazioneNeiLimiti();
-    void senzaRiga_data();
-    void senzaRiga();
+    void estrazione_data();
+    void estrazione();
 };
 
-void TstGeneratore::estrazioneNeiLimiti_data()
+void TstGeneratore::estrazione_data()
 {
     QTest::addColumn<int>("operazione");
     QTest::addColumn<int>("livello");
-    QTest::addColumn<int>("numeroMin");
-    QTest::addColumn<int>("numeroMax");
-    QTest::addColumn<int>("accettatoDa");
-    QTest::addColumn<int>("accettatoA");
-    QTest::newRow("addition level 1: 1-20, sum 10-40") << 1 << 1 << 1 << 20 << 10 << 40;
-    QTest::newRow("addition level 2: 1-30, sum 30-70") << 1 << 2 << 1 << 30 << 30 << 70;
-    QTest::newRow("addition level 3: 1-40, sum 50-99") << 1 << 3 << 1 << 40 << 50 << 99;
-    QTest::newRow("addition level 4: 1-60, sum 10-99") << 1 << 4 << 1 << 60 << 10 << 99;
-    QTest::newRow("subtraction level 1: 1-20, minuend 10-40") << 2 << 1 << 1 << 20 << 10 << 40;
-    QTest::newRow("subtraction level 2: 1-20 (not 30), minuend 30-70") << 2 << 2 << 1 << 20 << 30 << 70;
-    QTest::newRow("subtraction level 3: 20-49, minuend 50-98") << 2 << 3 << 20 << 49 << 50 << 98;
-    QTest::newRow("subtraction level 4: 1-60, minuend 10-99") << 2 << 4 << 1 << 60 << 10 << 99;
-    QTest::newRow("multiplication level 1: 1-10, product 10-40") << 3 << 1 << 1 << 10 << 10 << 40;
-    QTest::newRow("multiplication level 2: 1-10, product 40-70") << 3 << 2 << 1 << 10 << 40 << 70;
-    QTest::newRow("multiplication level 3: 1-10, product 50-99") << 3 << 3 << 1 << 10 << 50 << 99;
-    QTest::newRow("multiplication level 4: 1-10, product 10-99") << 3 << 4 << 1 << 10 << 10 << 99;
+    QTest::addColumn<Estremi>("limiti"); // numbers from, to; check value accepted from, to
+    QTest::addColumn<QList<int>>("posti"); // the places of the unknown (TipoDomanda), in equal shares
+    const QList<int> tutti{1, 2, 3, 4};
+    QTest::newRow("addition level 1: 1-20, sum 10-40") << 1 << 1 << Estremi{1, 20, 10, 40} << QList<int>{1};
+    QTest::newRow("addition level 2: 1-30, sum 30-70") << 1 << 2 << Estremi{1, 30, 30, 70} << QList<int>{2, 3, 4};
+    QTest::newRow("addition level 3: 1-40, sum 50-99") << 1 << 3 << Estremi{1, 40, 50, 99} << tutti;
+    QTest::newRow("addition level 4: 1-60, sum 10-99") << 1 << 4 << Estremi{1, 60, 10, 99} << tutti;
+    QTest::newRow("subtraction level 1: 1-20, minuend 10-40") << 2 << 1 << Estremi{1, 20, 10, 40} << QList<int>{1};
+    QTest::newRow("subtraction level 2: 1-20, minuend 30-70") << 2 << 2 << Estremi{1, 20, 30, 70} << QList<int>{2, 3, 4};
+    QTest::newRow("subtraction level 3: 20-49, minuend 50-98") << 2 << 3 << Estremi{20, 49, 50, 98} << tutti;
+    QTest::newRow("subtraction level 4: 1-60, minuend 10-99") << 2 << 4 << Estremi{1, 60, 10, 99} << tutti;
+    QTest::newRow("multiplication level 1: 1-10, product 10-40") << 3 << 1 << Estremi{1, 10, 10, 40} << QList<int>{1};
+    QTest::newRow("multiplication level 2: 1-10, product 40-70") << 3 << 2 << Estremi{1, 10, 40, 70} << QList<int>{2, 3, 4};
+    QTest::newRow("multiplication level 3: 1-10, product 50-99") << 3 << 3 << Estremi{1, 10, 50, 99} << tutti;
+    QTest::newRow("multiplication level 4: 1-10, product 10-99") << 3 << 4 << Estremi{1, 10, 10, 99} << tutti;
+    // No row: nothing drawn, nothing shown, never an index outside the table.
+    QTest::newRow("level 0 (nothing chosen)") << 1 << 0 << Estremi{} << QList<int>{};
+    QTest::newRow("level 5") << 2 << 5 << Estremi{} << QList<int>{};
+    QTest::newRow("operation 0") << 0 << 1 << Estremi{} << QList<int>{};
+    QTest::newRow("operation 4") << 4 << 3 << Estremi{} << QList<int>{};
 }
 
-void TstGeneratore::estrazioneNeiLimiti()
+void TstGeneratore::estrazione()
 {
     QFETCH(int, operazione);
     QFETCH(int, livello);
-    QFETCH(int, numeroMin);
-    QFETCH(int, numeroMax);
-    QFETCH(int, accettatoDa);
-    QFETCH(int, accettatoA);
-
-    // The extremes a right draw reaches: those of every accepted triple of the range.
-    Estremi possibiliNumeri;
-    Estremi possibiliControlli;
-    for (int a = numeroMin; a <= numeroMax; ++a)
-        for (int b = numeroMin; b <= numeroMax; ++b)
-            for (int c = numeroMin; c <= numeroMax; ++c) {
-                const int controllo = valoreControllo(operazione, a, b, c);
-                if (controllo >= accettatoDa && controllo <= accettatoA) {
-                    possibiliNumeri.registra(a);
-                    possibiliControlli.registra(controllo);
-                }
-            }
-
+    QFETCH(Estremi, limiti);
+    QFETCH(QList<int>, posti);
     auto orologio = std::make_shared<OrologioFinto>();
     Servizi s;
     s.orologio = orologio;
     s.casuale.impostaSeme(static_cast<std::uint64_t>(operazione * 10 + livello));
-    Modulo2 stato = statoPer(operazione, livello);
-    Estremi numeri;
-    Estremi controlli;
-    for (int i = 0; i < estrazioniMassime; ++i) {
-        if (i >= estrazioniMinime && numeri.uguali(possibiliNumeri) && controlli.uguali(possibiliControlli))
-            break;
+    Modulo2 stato;
+    stato.Operazione = static_cast<Modulo2::int16>(operazione);
+    stato.Livello = static_cast<Modulo2::int16>(livello);
+    stato.NumeroOperazioni = 1;
+    if (posti.isEmpty()) {
+        QVERIFY(!GeneraOperazione(stato, s));
+        QCOMPARE(stato.ElencoOperazioni.valore(1), QString());
+        return;
+    }
+
+    // The extremes a right draw reaches: those of every accepted triple of the range.
+    Estremi possibili = nessuno;
+    for (int a = limiti[0]; a <= limiti[1]; ++a)
+        for (int b = limiti[0]; b <= limiti[1]; ++b)
+            for (int c = limiti[0]; c <= limiti[1]; ++c) {
+                const int controllo = valoreControllo(operazione, a, b, c);
+                if (controllo >= limiti[2] && controllo <= limiti[3])
+                    registra(possibili, a, controllo);
+            }
+
+    Estremi visti = nessuno;
+    std::map<int, int> conteggi;
+    int estrazioni = 0;
+    for (; estrazioni < estrazioniMassime && (estrazioni < estrazioniMinime || visti != possibili); ++estrazioni) {
         orologio->avanza(0.37f);
         const auto riga = GeneraOperazione(stato, s);
         QVERIFY(riga);
+        ++conteggi[stato.TipoDomanda];
         // Messages are built only on a failure: this loop runs thousands of times.
-        for (int termine : {stato.Termine1, stato.Termine2, stato.Termine3}) {
-            if (termine < numeroMin || termine > numeroMax)
-                QFAIL(qPrintable(QStringLiteral("number %1 out of range").arg(termine)));
-            numeri.registra(termine);
-        }
         const int controllo = valoreControllo(operazione, stato.Termine1, stato.Termine2, stato.Termine3);
-        if (controllo < accettatoDa || controllo > accettatoA)
-            QFAIL(qPrintable(QStringLiteral("check value %1 not accepted").arg(controllo)));
-        controlli.registra(controllo);
-
+        for (int termine : {stato.Termine1, stato.Termine2, stato.Termine3}) {
+            if (termine < limiti[0] || termine > limiti[1] || controllo < limiti[2] || controllo > limiti[3])
+                QFAIL(qPrintable(QStringLiteral("number %1 or check value %2 out of range").arg(termine).arg(controllo)));
+            registra(visti, termine, controllo);
+        }
         // The row on screen is a true equality of numbers from 1 to 99 (a subtraction
         // never reaches 0), and the unknown is the value of its place.
         const auto &v = riga->valori;
@@ -134,33 +125,13 @@ void TstGeneratore::estrazioneNeiLimiti()
             QFAIL(qPrintable(QStringLiteral("row %1 %2 %3 = %4, unknown %5 at %6")
                                  .arg(v[0]).arg(v[1]).arg(v[2]).arg(v[3]).arg(stato.Incognita).arg(stato.TipoDomanda)));
     }
-    QCOMPARE(numeri.minimo, possibiliNumeri.minimo);
-    QCOMPARE(numeri.massimo, possibiliNumeri.massimo);
-    QCOMPARE(controlli.minimo, possibiliControlli.minimo);
-    QCOMPARE(controlli.massimo, possibiliControlli.massimo);
-}
-
-void TstGeneratore::senzaRiga_data()
-{
-    QTest::addColumn<int>("operazione");
-    QTest::addColumn<int>("livello");
-    QTest::newRow("level 0 (nothing chosen)") << 1 << 0;
-    QTest::newRow("level 5") << 2 << 5;
-    QTest::newRow("operation 0") << 0 << 1;
-    QTest::newRow("operation 4") << 4 << 3;
-}
-
-void TstGeneratore::senzaRiga()
-{
-    QFETCH(int, operazione);
-    QFETCH(int, livello);
-    Servizi s;
-    s.orologio = std::make_shared<OrologioFinto>();
-    Modulo2 stato = statoPer(operazione, livello);
-    stato.Termine1 = 4;
-    QVERIFY(!GeneraOperazione(stato, s));
-    QCOMPARE(int(stato.Termine1), 4);
-    QCOMPARE(stato.ElencoOperazioni.valore(1), QString());
+    for (std::size_t i = 0; i < possibili.size(); ++i)
+        QCOMPARE(visti[i], possibili[i]);
+    QCOMPARE(int(conteggi.size()), int(posti.size()));
+    for (int posto : posti) {
+        const double quota = double(conteggi[posto]) / estrazioni;
+        QVERIFY2(qAbs(quota * double(posti.size()) - 1) < 0.1, qPrintable(QStringLiteral("place %1: share %2").arg(posto).arg(quota)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstGeneratore)

@@ -1,48 +1,17 @@
 #include "exercise/visualizzazione.h"
-#include "frame/casuale.h"
 #include "frame/modulo2.h"
 
 #include <QtTest>
 
-#include <map>
-
-// The place of the unknown and the log line of an operation.
+// The log line of an operation, with its unknown written as dots.
 class TstVisualizzazione final : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void postoDellIncognita_data();
-    void postoDellIncognita();
     void rigaElenco_data();
     void rigaElenco();
 };
-
-void TstVisualizzazione::postoDellIncognita_data()
-{
-    QTest::addColumn<int>("livello");
-    QTest::addColumn<QList<int>>("posti");
-    QTest::newRow("level 1: always the result") << 1 << QList<int>{1};
-    QTest::newRow("level 2: never the result") << 2 << QList<int>{2, 3, 4};
-    QTest::newRow("level 3: all four places") << 3 << QList<int>{1, 2, 3, 4};
-    QTest::newRow("level 4: all four places, as level 3") << 4 << QList<int>{1, 2, 3, 4};
-}
-
-void TstVisualizzazione::postoDellIncognita()
-{
-    QFETCH(int, livello);
-    QFETCH(QList<int>, posti);
-    constexpr int estrazioni = 6000;
-    Casuale casuale(99);
-    std::map<int, int> conteggi;
-    for (int i = 0; i < estrazioni; ++i)
-        ++conteggi[scegliTipoDomanda(livello, casuale)];
-    QCOMPARE(int(conteggi.size()), int(posti.size()));
-    for (int posto : posti) {
-        const double quota = double(conteggi[posto]) / estrazioni;
-        QVERIFY2(qAbs(quota - 1.0 / posti.size()) < 0.03, qPrintable(QStringLiteral("place %1: share %2").arg(posto).arg(quota)));
-    }
-}
 
 void TstVisualizzazione::rigaElenco_data()
 {
