@@ -1,86 +1,68 @@
-// The examples window on the real window: one row per place of the unknown in
-// the exercise row's look, the answer shown on a press, new examples, and the
-// exercise window's series left exactly as it was.
+// The examples window on the real window: the drawn examples in the exercise
+// row's look with "?" in the unknown's place, the answer shown in red under it
+// on a press, new examples, and the exercise window's series left as it was.
 #include "exercise/provafrmoperativo.h"
 #include "support/ambienteprova.h"
 
 #include "exercise/generatore.h"
-#include "exercise/linea.h"
 #include "frame/aspetto.h"
 #include "frame/unita.h"
+#include "start/elencoserie.h"
 #include "start/frmesemplicazione.h"
+#include "start/registroserie.h"
 
 using namespace prova;
 
 namespace {
 
-constexpr std::array<Posto, 4> postiInOrdine{Posto::risultato, Posto::primo, Posto::secondo, Posto::terzo};
-
-FrmEsemplicazione *apriEsempi()
+FrmEsemplicazione *apriEsempi(int operazione, int livello)
 {
+    modulo2().Operazione = static_cast<Modulo2::int16>(operazione);
+    modulo2().Livello = static_cast<Modulo2::int16>(livello);
     return qobject_cast<FrmEsemplicazione *>(Finestre::istanza().mostra(nomi::FrmEsemplicazione));
 }
 
-QColor colore(quint32 bgr)
+bool colorata(const QWidget *w, quint32 bgr)
 {
-    return QColor::fromRgb(unita::coloreDaBgr(bgr));
+    return w->palette().color(QPalette::WindowText) == QColor::fromRgb(unita::coloreDaBgr(bgr));
 }
 
-// What a row shows, read from its labels: "a + b + c = r" with "?" in one place.
-QString testoRiga(const RigaOperazione *riga)
+// Per row: the four numbers (first, second, third, result) and the answer below.
+QStringList schermo(const FrmEsemplicazione *e)
 {
-    return QStringList{riga->LblNumero1->text(), riga->LblSegno->text(), riga->LblNumero2->text(),
-                       riga->lblSegno1->text(), riga->lblNumero3->text(), riga->LblUguale->text(),
-                       riga->lblRisultato1->text()}
-        .join(QLatin1Char(' '));
-}
-
-// True when the row read from the screen holds with the answer put in place of "?".
-bool veraConRisposta(const RigaOperazione *riga, const QString &risposta)
-{
-    std::array<int, 4> v{};
-    for (int i = 0; i < 4; ++i) {
-        const QString testo = riga->etichetta(static_cast<Posto>(i))->text();
-        v[static_cast<std::size_t>(i)] = (testo == QStringLiteral("?") ? risposta : testo).toInt();
+    QStringList testi;
+    for (const RigaOperazione *riga : e->frmEsempio) {
+        for (int p = 0; p < numeroPosti; ++p)
+            testi.append(riga->etichetta(static_cast<Posto>(p))->text());
+        testi.append(riga->lblCorrezione->text().trimmed());
     }
-    const QString segno = riga->LblSegno->text();
-    if (segno != riga->lblSegno1->text() || riga->LblUguale->text() != QStringLiteral("="))
-        return false;
-    if (segno == QStringLiteral("+"))
-        return v[0] + v[1] + v[2] == v[3];
-    if (segno == QStringLiteral("-"))
-        return v[0] - v[1] - v[2] == v[3];
-    if (segno == QStringLiteral("x"))
-        return v[0] * v[1] * v[2] == v[3];
-    return false;
-}
-
-QStringList schermoEsercizio(const FrmOperativo *f)
-{
-    QStringList testi{testoRiga(f->frmNumero), f->frmNumero->lblCorrezione->text(), f->LblEsito->text()};
-    for (const QLabel *l : f->Label1)
-        testi.append(l->text());
     return testi;
 }
 
+// The screen the drawn examples call for, "?" in each unknown's place and every answer hidden.
+QStringList atteso(const FrmEsemplicazione *e)
+{
+    QStringList testi;
+    for (const Esempio &esempio : e->esempi()) {
+        QStringList riga;
+        for (const int valore : esempio.riga.valori)
+            riga.append(QString::number(valore));
+        riga[static_cast<int>(*postoIncognita(esempio.riga.tipoDomanda))] = QStringLiteral("?");
+        testi += riga << QString();
+    }
+    return testi;
+}
+
+// What of the series under way the exercise, report and certificate windows
+// read: its record, counts and times, the operation on show and its log line.
 QStringList statoSerie()
 {
     const Modulo2 &s = modulo2();
-    QStringList c{QString::number(s.Operazione), QString::number(s.Livello), QString::number(s.Termine1),
-                  QString::number(s.Termine2), QString::number(s.Termine3), QString::number(s.Incognita),
-                  QString::number(s.TipoDomanda), s.TestoTermine1, s.TestoTermine2, s.TestoTermine3, s.Spazi1,
-                  s.Spazi2, s.Spazi3, s.SpaziIncognita, s.TestoIncognita, s.Risposta, s.SegnoEsito,
-                  QString::number(s.Tentativi), QString::number(s.NumeroOperazione),
-                  QString::number(s.NumeroOperazioni), QString::number(s.NumeroEsercizio),
-                  QString::number(s.NumeroEsatte), QString::number(s.NumeroErrate),
-                  QString::number(s.RisposteEsatte), QString::number(s.InizioOperazione.value_or(-1)),
-                  QString::number(s.FineOperazione.value_or(-1)), QString::number(s.TempoParziale.value_or(-1)),
-                  QString::number(s.TempoTotale.value_or(-1)), s.TestoTempoParziale, s.Valutazione};
-    for (int i = 0; i <= 5; ++i)
-        c.append(s.TempiEsercizi.valore(i));
-    for (int i = 0; i <= 90; ++i)
-        c.append(s.ElencoOperazioni.valore(i));
-    return c;
+    QStringList c = rigaSerie(registroSerie().serie().back());
+    for (const int n : {s.Termine1, s.Termine2, s.Termine3, s.Incognita, s.TipoDomanda, s.NumeroOperazioni})
+        c.append(QString::number(n));
+    return c << s.TestoIncognita << s.ElencoOperazioni.valore(s.NumeroOperazioni)
+             << QString::number(s.InizioOperazione.value_or(-1));
 }
 
 } // namespace
@@ -101,128 +83,76 @@ private slots:
         QTest::addColumn<int>("livello");
         QTest::addColumn<QString>("segno");
         QTest::addColumn<QString>("intestazione");
+        QTest::addColumn<QString>("livelloTesto");
 
-        const char *nomi[] = {"addition", "subtraction", "multiplication"};
-        const char *segni[] = {"+", "-", "x"};
-        const char *intestazioni[] = {"   Operazione:    ADDIZIONE", "   Operazione:    SOTTRAZIONE",
-                                      "   Operazione:    MOLTIPLICAZIONE"};
-        for (int op = 1; op <= 3; ++op) {
-            for (int l = 0; l <= 4; ++l)
-                QTest::addRow("%s, level %d", nomi[op - 1], l)
-                    << op << l << segni[op - 1] << intestazioni[op - 1];
-        }
+        QTest::newRow("addition, no level chosen: level 1") << 1 << 0 << "+" << "   Operazione:    ADDIZIONE"
+                                                           << "Livello n.1:         NUMERO MASSIMO da  1 a 30";
+        QTest::newRow("subtraction, level 2") << 2 << 2 << "-" << "   Operazione:    SOTTRAZIONE"
+                                              << "Livello n.2:         NUMERO MASSIMO da  30 a 60";
+        QTest::newRow("multiplication, level past the last: level 1")
+            << 3 << 5 << "x" << "   Operazione:    MOLTIPLICAZIONE" << "Livello n.1:         NUMERO MASSIMO da  1 a 30";
     }
 
-    // One row per place, "?" in it and brown, every answer hidden until its row is pressed.
+    // A press on a row shows its answer alone, in red under its "?", and it
+    // stays there when the window changes size.
     void righe()
     {
         QFETCH(int, operazione);
         QFETCH(int, livello);
         QFETCH(QString, segno);
         QFETCH(QString, intestazione);
-        modulo2().Operazione = static_cast<Modulo2::int16>(operazione);
-        modulo2().Livello = static_cast<Modulo2::int16>(livello);
-        FrmEsemplicazione *e = apriEsempi();
-        QVERIFY(e);
+        QFETCH(QString, livelloTesto);
+        FrmEsemplicazione *e = apriEsempi(operazione, livello);
         QCOMPARE(e->Label1[0]->text(), intestazione);
-        QCOMPARE(e->Label1[1]->text(), intestazioneLivello(livello));
-        QCOMPARE(e->Label1[2]->text(), QStringLiteral("Premi un esempio per vedere la risposta"));
+        QCOMPARE(e->Label1[1]->text(), livelloTesto);
+        QCOMPARE(e->esempi().size(), std::size_t{4});
+        QStringList righe = atteso(e);
+        QCOMPARE(schermo(e), righe);
 
+        const auto sottoIncognita = [e](std::size_t i) {
+            const RigaOperazione *riga = e->frmEsempio[i];
+            const QLabel *incognita = riga->etichettaIncognita(e->esempi()[i].riga.tipoDomanda);
+            return riga->lblCorrezione->x() == incognita->x() && riga->lblCorrezione->y() > incognita->y();
+        };
         for (std::size_t i = 0; i < e->frmEsempio.size(); ++i) {
             RigaOperazione *riga = e->frmEsempio[i];
-            QVERIFY(riga->isVisible());
             QCOMPARE(riga->LblSegno->text(), segno);
-            QLabel *incognita = riga->etichetta(postiInOrdine[i]);
-            QCOMPARE(incognita->text(), QStringLiteral("?"));
-            QCOMPARE(coloreTesto(incognita), colore(0x00004080u));
-            for (int p = 0; p < numeroPosti; ++p) {
-                QLabel *numero = riga->etichetta(static_cast<Posto>(p));
-                if (numero == incognita)
-                    continue;
-                bool intero = false;
-                const int valore = numero->text().toInt(&intero);
-                QVERIFY2(intero && valore >= 1 && valore <= 99, qPrintable(testoRiga(riga)));
-                QCOMPARE(coloreTesto(numero), colore(aspetto::bluScuro));
-            }
-            QVERIFY(riga->lblCorrezione->text().isEmpty());
-            // The empty place of the answer already waits under the "?".
-            QCOMPARE(riga->lblCorrezione->x(), incognita->x());
-            for (std::size_t k = 0; k < riga->Line1.size(); ++k)
-                QVERIFY(!riga->Line1[k]->isVisible() && !riga->Line2[k]->isVisible());
-        }
-
-        for (std::size_t i = 0; i < e->frmEsempio.size(); ++i) {
-            RigaOperazione *riga = e->frmEsempio[i];
+            QVERIFY(colorata(riga->etichettaIncognita(e->esempi()[i].riga.tipoDomanda), 0x00004080u));
             QTest::mousePress(riga->LblUguale, Qt::LeftButton);
-            const QString risposta = riga->lblCorrezione->text().trimmed();
-            QCOMPARE(riga->lblCorrezione->text(), QLatin1Char(' ') + risposta);
-            QVERIFY2(veraConRisposta(riga, risposta), qPrintable(testoRiga(riga) + " / " + risposta));
-            QCOMPARE(coloreTesto(riga->lblCorrezione), colore(aspetto::rosso));
-            QCOMPARE(riga->lblCorrezione->x(), riga->etichetta(postiInOrdine[i])->x());
-            QVERIFY(riga->lblCorrezione->y() > riga->etichetta(postiInOrdine[i])->y());
-            // Rows not yet pressed keep their answer hidden.
-            for (std::size_t k = i + 1; k < e->frmEsempio.size(); ++k)
-                QVERIFY(e->frmEsempio[k]->lblCorrezione->text().isEmpty());
+            righe[static_cast<int>(i) * 5 + 4] = QString::number(e->esempi()[i].risposta);
+            QCOMPARE(schermo(e), righe);
+            QVERIFY(colorata(riga->lblCorrezione, aspetto::rosso));
+            QVERIFY(sottoIncognita(i));
         }
+        e->showNormal();
+        e->resize(640, 600);
+        QCoreApplication::processEvents();
+        for (std::size_t i = 0; i < e->frmEsempio.size(); ++i)
+            QVERIFY(sottoIncognita(i));
     }
 
-    // New examples hide the answers again and change the rows.
+    // Each press draws new examples, their answers hidden again.
     void altriEsempi()
     {
-        modulo2().Operazione = operazioni::addizione;
-        modulo2().Livello = 3;
-        FrmEsemplicazione *e = apriEsempi();
+        FrmEsemplicazione *e = apriEsempi(operazioni::addizione, 3);
         QTest::mousePress(e->frmEsempio[2], Qt::LeftButton);
-        QVERIFY(!e->frmEsempio[2]->lblCorrezione->text().isEmpty());
-
-        QStringList prima;
-        for (const RigaOperazione *riga : e->frmEsempio)
-            prima.append(testoRiga(riga));
-        int cambiate = 0;
         for (int giro = 0; giro < 10; ++giro) {
+            const QStringList prima = schermo(e);
             m_ambiente->orologio().avanza(1);
             premi(e->optScelta[FrmEsemplicazione::altriEsempi]);
-            for (std::size_t i = 0; i < e->frmEsempio.size(); ++i) {
-                const RigaOperazione *riga = e->frmEsempio[i];
-                QVERIFY(riga->lblCorrezione->text().isEmpty());
-                QCOMPARE(riga->etichetta(postiInOrdine[i])->text(), QStringLiteral("?"));
-                if (testoRiga(riga) != prima.at(static_cast<int>(i)))
-                    ++cambiate;
-            }
-        }
-        QVERIFY(cambiate >= 20);
-    }
-
-    // The answer stays under its "?" when the window changes size.
-    void rispostaDopoRidimensionamento()
-    {
-        modulo2().Operazione = operazioni::moltiplicazione;
-        modulo2().Livello = 2;
-        FrmEsemplicazione *e = apriEsempi();
-        for (RigaOperazione *riga : e->frmEsempio)
-            QTest::mousePress(riga->lblRisultato1, Qt::LeftButton);
-        for (const QSize dimensione : {QSize(1200, 900), QSize(640, 600)}) {
-            e->showNormal();
-            e->resize(dimensione);
-            QCoreApplication::processEvents();
-            for (std::size_t i = 0; i < e->frmEsempio.size(); ++i) {
-                const RigaOperazione *riga = e->frmEsempio[i];
-                QCOMPARE(riga->lblCorrezione->x(), riga->etichetta(postiInOrdine[i])->x());
-            }
+            QCOMPARE(schermo(e), atteso(e));
+            QVERIFY(schermo(e) != prima);
         }
     }
 
-    // Drawing many examples while a series is half-way changes nothing the
-    // exercise, report and certificate windows read, nor the exercise row.
+    // Drawing many examples while a series is half-way changes nothing of it,
+    // and "Chiudi" unloads the window.
     void serieIntatta()
     {
         FrmOperativo *f = apri(operazioni::sottrazione, 2);
-        digita(f, giusta() + QStringLiteral("VA"));
-        digita(f, QStringLiteral("0V"));
+        digita(f, giusta() + QStringLiteral("VA0V"));
         const QStringList stato = statoSerie();
-        const QStringList schermo = schermoEsercizio(f);
-
-        FrmEsemplicazione *e = apriEsempi();
+        FrmEsemplicazione *e = apriEsempi(operazioni::sottrazione, 2);
         for (int giro = 0; giro < 200; ++giro) {
             m_ambiente->orologio().avanza(0.5f);
             premi(e->optScelta[FrmEsemplicazione::altriEsempi]);
@@ -230,57 +160,39 @@ private slots:
         }
         premi(e->optScelta[FrmEsemplicazione::chiudi]);
         QVERIFY(!Finestre::istanza().caricata(nomi::FrmEsemplicazione));
-
         QCOMPARE(statoSerie(), stato);
-        QCOMPARE(schermoEsercizio(f), schermo);
-        // The pupil goes on where he was.
         QVERIFY(f->fraAiuto->isEnabled());
     }
 
-    // Choices changed in the start window reach a window left loaded when it
+    // A window left loaded follows choices changed in the start window when it
     // is activated again; an activation without changes keeps the examples.
-    void nuoveSceltePerLaFinestraCaricata()
+    void nuoveScelte()
     {
-        modulo2().Operazione = operazioni::addizione;
-        modulo2().Livello = 1;
-        FrmEsemplicazione *e = apriEsempi();
+        FrmEsemplicazione *e = apriEsempi(operazioni::addizione, 1);
         QTest::mousePress(e->frmEsempio[0], Qt::LeftButton);
-        const QString prima = testoRiga(e->frmEsempio[0]);
+        const QStringList prima = schermo(e);
         QEvent attivazione(QEvent::WindowActivate);
         QApplication::sendEvent(e, &attivazione);
-        QVERIFY(!e->frmEsempio[0]->lblCorrezione->text().isEmpty());
-        QCOMPARE(testoRiga(e->frmEsempio[0]), prima);
+        QCOMPARE(schermo(e), prima);
 
         modulo2().Operazione = operazioni::moltiplicazione;
         modulo2().Livello = 3;
-        QCOMPARE(Finestre::istanza().mostra(nomi::FrmEsemplicazione), e);
         QApplication::sendEvent(e, &attivazione);
         QCOMPARE(e->Label1[0]->text(), QStringLiteral("   Operazione:    MOLTIPLICAZIONE"));
         QCOMPARE(e->Label1[1]->text(), QStringLiteral("Livello n.3:         NUMERO MASSIMO da  60 a 99"));
-        for (const RigaOperazione *riga : e->frmEsempio) {
-            QCOMPARE(riga->LblSegno->text(), QStringLiteral("x"));
-            QVERIFY(riga->lblCorrezione->text().isEmpty());
-        }
+        QCOMPARE(e->frmEsempio[0]->LblSegno->text(), QStringLiteral("x"));
+        QCOMPARE(schermo(e), atteso(e));
     }
 
+    // An operation the exercise window does not train: no rows, and presses do nothing.
     void operazioneNonAllenata()
     {
-        modulo2().Operazione = 9;
-        FrmEsemplicazione *e = apriEsempi();
-        QVERIFY(e);
-        for (const RigaOperazione *riga : e->frmEsempio)
-            QVERIFY(!riga->isVisible());
+        FrmEsemplicazione *e = apriEsempi(4, 1);
         QTest::mousePress(e->frmEsempio[0], Qt::LeftButton);
         premi(e->optScelta[FrmEsemplicazione::altriEsempi]);
         QVERIFY(e->esempi().empty());
-    }
-
-    void chiudi()
-    {
-        FrmEsemplicazione *e = apriEsempi();
-        premi(e->optScelta[FrmEsemplicazione::chiudi]);
-        QVERIFY(!Finestre::istanza().caricata(nomi::FrmEsemplicazione));
-        QVERIFY(Finestre::istanza().caricate().isEmpty());
+        for (const RigaOperazione *riga : e->frmEsempio)
+            QVERIFY(!riga->isVisible());
     }
 };
 
