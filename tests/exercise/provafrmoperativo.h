@@ -30,15 +30,15 @@ inline FrmOperativo *apri(int operazione, int livello)
     return qobject_cast<FrmOperativo *>(Finestre::istanza().mostra(nomi::FrmOperativo));
 }
 
-/** Mouse-down then mouse-up on the control, as a click. */
+// Mouse-down then mouse-up on the control, as a click.
 inline void premi(QWidget *controllo)
 {
     QTest::mousePress(controllo, Qt::LeftButton);
     QTest::mouseRelease(controllo, Qt::LeftButton);
 }
 
-/** Presses with the mouse, one character each: a digit, or 'C' "Cancella", 'V' "Verifica",
-    'A' "Avanti", 'E' "Esco" on the keypad; 'S' "SI" or 'N' "NO" on the help question. */
+// Presses with the mouse, one character each: a digit, or 'C' "Cancella", 'V' "Verifica",
+// 'A' "Avanti", 'E' "Esco" on the keypad; 'S' "SI" or 'N' "NO" on the help question.
 inline void digita(FrmOperativo *f, const QString &tasti)
 {
     const QString comandi = QStringLiteral("CVAE");
@@ -50,7 +50,7 @@ inline void digita(FrmOperativo *f, const QString &tasti)
     }
 }
 
-/** Shows the operation a b c (in the order drawn) with the unknown at tipoDomanda. */
+// Shows the operation a b c (in the order drawn) with the unknown at tipoDomanda.
 inline void imposta(FrmOperativo *f, int a, int b, int c, int tipoDomanda)
 {
     modulo2().Termine1 = static_cast<Modulo2::int16>(a);
@@ -64,19 +64,13 @@ inline QString rigaCorrente()
     return modulo2().ElencoOperazioni.valore(modulo2().NumeroOperazioni);
 }
 
-/** The right answer to the operation on show. */
-inline QString giusta()
-{
-    return modulo2().TestoIncognita.trimmed();
-}
-
-/** The four panels that share one place: keypad, help question, notice, intervention. */
+// The four panels that share one place: keypad, help question, notice, intervention.
 inline std::array<QWidget *, 4> riquadri(FrmOperativo *f)
 {
     return {f->fraTastierino, f->fraAiuto, f->fraAvviso, f->fraIntervento};
 }
 
-/** The panel in use: the only one enabled among the four (null if none or several). */
+// The panel in use: the only one enabled among the four (null if none or several).
 inline QWidget *attivo(FrmOperativo *f)
 {
     QList<QWidget *> abilitati;
@@ -86,7 +80,7 @@ inline QWidget *attivo(FrmOperativo *f)
     return abilitati.size() == 1 ? abilitati.first() : nullptr;
 }
 
-/** Registers a stand-in report window that counts its openings. */
+// Registers a stand-in report window that counts its openings.
 inline void contaAperture(int &aperture)
 {
     Finestre::istanza().registra(nomi::FrmStampaEsercizio, [&aperture] {

@@ -17,9 +17,8 @@ private slots:
     void aperturaEChiusura();
     void digitazione_data();
     void digitazione();
-    void rispostaGiusta();
-    void rispostaSbagliataEAiuto_data();
-    void rispostaSbagliataEAiuto();
+    void giudizio_data();
+    void giudizio();
     void rifiutiEIntervento();
     void croceECorrezioneSeguonoIlRidimensionamento();
 };
@@ -31,9 +30,8 @@ void TstFrmOperativo::aperturaEChiusura()
     contaAperture(aperture);
     auto *inizio = qobject_cast<frmInizio *>(Finestre::istanza().mostra(nomi::frmInizio));
     QVERIFY(inizio);
-    premi(inizio->Option1[0]);
-    premi(inizio->Option2[0]);
-    premi(inizio->Option3[0]);
+    for (QWidget *scelta : {inizio->Option1[0], inizio->Option2[0], inizio->Option3[0]}) // objective, level, "Avanti"
+        premi(scelta);
     auto *f = qobject_cast<FrmOperativo *>(Finestre::istanza().trova(nomi::FrmOperativo));
     QVERIFY(f && f->isVisible() && f->windowState() & Qt::WindowMaximized);
     QCOMPARE(f->windowTitle(), QStringLiteral("ESERCIZI SULLE VEVIDUVIV.1"));
@@ -45,6 +43,8 @@ void TstFrmOperativo::aperturaEChiusura()
     QCOMPARE(f->frmNumero->lblRisultato1->palette().color(QPalette::WindowText), QColor(128, 64, 0));
     QCOMPARE(f->frmNumero->LblNumero1->palette().color(QPalette::WindowText), QColor(0, 0, 192));
     QCOMPARE(f->frmNumero->LblSegno->text(), QStringLiteral("+"));
+    QCOMPARE(QStringList({f->fraAiuto->domanda->text(), f->fraAiuto->scelte[0]->text(), f->fraAiuto->scelte[1]->text()}),
+             QStringList({"Ti aiuto ?", "SI", "NO"}));
     // Typing: digits, "Cancella" and "Verifica" usable.
     QVERIFY(attivo(f) == f->fraTastierino);
     for (int i = 0; i < Tastierino::numeroTasti; ++i)
@@ -62,7 +62,18 @@ void TstFrmOperativo::aperturaEChiusura()
     QCOMPARE(f->mnuVisualizza->text(), QStringLiteral("Visualizza esercizio"));
     f->mnuVisualizza->trigger();
     QCOMPARE(aperture, 1);
-    digita(f, QStringLiteral("VSE"));
+    // A held mouse button acts once: "1" pressed twice and "2" while it is held.
+    QWidget *uno = f->fraTastierino->Option2[1];
+    QTest::mousePress(uno, Qt::LeftButton);
+    QTest::mousePress(uno, Qt::LeftButton);
+    QTest::mousePress(f->fraTastierino->Option2[2], Qt::LeftButton);
+    QCOMPARE(modulo2().Risposta, QStringLiteral("1"));
+    QTest::mouseRelease(uno, Qt::LeftButton);
+    // Wrong, "Errato", help, then "Esco" unloads the window.
+    digita(f, QStringLiteral("V"));
+    QCOMPARE(f->LblEsito->text(), QStringLiteral("Errato"));
+    QVERIFY(attivo(f) == f->fraAiuto);
+    digita(f, QStringLiteral("SE"));
     QVERIFY(!Finestre::istanza().caricata(nomi::FrmOperativo));
 }
 
@@ -86,7 +97,6 @@ void TstFrmOperativo::digitazione()
     QFETCH(QString, esito);
     AmbienteProva ambiente;
     FrmOperativo *f = apri(1, 3);
-    QVERIFY(f);
     imposta(f, 10, 1, 1, 2); // ? + 1 + 1 = 12
     digita(f, tasti);
     QCOMPARE(f->frmNumero->LblNumero1->text(), mostrato);
@@ -94,85 +104,60 @@ void TstFrmOperativo::digitazione()
     QCOMPARE(f->LblEsito->text(), esito);
 }
 
-void TstFrmOperativo::rispostaGiusta()
-{
-    AmbienteProva ambiente;
-    FrmOperativo *f = apri(1, 1);
-    QVERIFY(f);
-    imposta(f, 10, 1, 1, 1);
-    // A held mouse button acts once: "1" pressed twice and "2" while it is held.
-    QWidget *uno = f->fraTastierino->Option2[1];
-    QTest::mousePress(uno, Qt::LeftButton);
-    QTest::mousePress(uno, Qt::LeftButton);
-    QTest::mousePress(f->fraTastierino->Option2[2], Qt::LeftButton);
-    QCOMPARE(modulo2().Risposta, QStringLiteral("1"));
-    QTest::mouseRelease(uno, Qt::LeftButton);
-    digita(f, QStringLiteral("2V"));
-    QCOMPARE(rigaCorrente(), QStringLiteral("  10 +    1 +    1 = ...    R.12  "));
-    QCOMPARE(f->LblEsito->text(), QStringLiteral("Esatto"));
-    QCOMPARE(f->fraElaborazione->lblRisEsatte->text(), QStringLiteral("1"));
-    for (int i = 0; i < Tastierino::numeroTasti; ++i)
-        QCOMPARE(f->fraTastierino->Option2[i]->isEnabled(), i >= Tastierino::avanti);
-    QCOMPARE(f->focusWidget(), f->fraTastierino->Option2[Tastierino::avanti]);
-
-    digita(f, QStringLiteral("A"));
-    QCOMPARE(f->LblEsito->text(), QString());
-    QCOMPARE(f->frmNumero->lblRisultato1->text(), QStringLiteral("?"));
-}
-
-void TstFrmOperativo::rispostaSbagliataEAiuto_data()
+void TstFrmOperativo::giudizio_data()
 {
     QTest::addColumn<int>("operazione");
     QTest::addColumn<int>("tipoDomanda");
-    QTest::addColumn<QString>("sbagliata");
+    QTest::addColumn<QString>("tasti");
     QTest::addColumn<QString>("aggiunto");
-    QTest::addColumn<int>("posto");
-    QTest::newRow("10 + 1 + 1 = ?, 11 then SI") << 1 << 1 << "11" << QString("11* " " 12" + gradi) << 3;
-    QTest::newRow("? + 1 + 1 = 12, 9 then SI") << 1 << 2 << "9" << QString("9* " " 10" + gradi) << 0;
-    QTest::newRow("22 - ? - 1 = 1, 1 then SI") << 2 << 3 << "1" << QString("1* " " 10" + gradi) << 1;
-    QTest::newRow("10 x 1 x ? = 10, 10 then SI") << 3 << 4 << "10" << QString("10* " " 1" + gradi) << 2;
+    QTest::addColumn<QString>("esito");
+    QTest::addColumn<int>("posto"); // the place crossed out and corrected, -1 for none
+    QTest::newRow("right: 12 to 10 + 1 + 1 = ?") << 1 << 1 << "12V" << "12  " << "Esatto" << -1;
+    QTest::newRow("10 + 1 + 1 = ?, 11 then SI") << 1 << 1 << "11VS" << QString("11* " " 12" + gradi) << "" << 3;
+    QTest::newRow("? + 1 + 1 = 12, 9 then SI") << 1 << 2 << "9VS" << QString("9* " " 10" + gradi) << "" << 0;
+    QTest::newRow("22 - ? - 1 = 1, 1 then SI") << 2 << 3 << "1VS" << QString("1* " " 10" + gradi) << "" << 1;
+    QTest::newRow("10 x 1 x ? = 10, 10 then SI") << 3 << 4 << "10VS" << QString("10* " " 1" + gradi) << "" << 2;
 }
 
-void TstFrmOperativo::rispostaSbagliataEAiuto()
+void TstFrmOperativo::giudizio()
 {
     QFETCH(int, operazione);
     QFETCH(int, tipoDomanda);
-    QFETCH(QString, sbagliata);
+    QFETCH(QString, tasti);
     QFETCH(QString, aggiunto);
+    QFETCH(QString, esito);
     QFETCH(int, posto);
     AmbienteProva ambiente;
     FrmOperativo *f = apri(operazione, 3);
-    QVERIFY(f);
     imposta(f, 10, 1, 1, tipoDomanda);
     const QString riga = rigaCorrente();
-    digita(f, sbagliata + QStringLiteral("V"));
-    QCOMPARE(f->LblEsito->text(), QStringLiteral("Errato"));
-    QCOMPARE(f->fraElaborazione->lblRisErrate->text(), QStringLiteral("1"));
-    for (int i = 0; i < numeroPosti; ++i) // the X: both lines over the unknown only
-        QCOMPARE(QList<bool>({f->frmNumero->Line1[i]->isVisible(), f->frmNumero->Line2[i]->isVisible()}), QList<bool>(2, i == posto));
-    QVERIFY(attivo(f) == f->fraAiuto);
-    QCOMPARE(f->fraAiuto->domanda->text(), QStringLiteral("Ti aiuto ?"));
-    QCOMPARE(f->fraAiuto->scelte[0]->text(), QStringLiteral("SI"));
-    QCOMPARE(f->fraAiuto->scelte[1]->text(), QStringLiteral("NO"));
-
-    digita(f, QStringLiteral("S"));
+    digita(f, tasti);
     QCOMPARE(rigaCorrente(), riga + aggiunto);
-    QCOMPARE(f->frmNumero->lblCorrezione->text(), modulo2().TestoIncognita);
-    QCOMPARE(f->frmNumero->lblCorrezione->x(), f->frmNumero->etichetta(static_cast<Posto>(posto))->x());
-    QCOMPARE(f->LblEsito->text(), QString());
+    QCOMPARE(f->LblEsito->text(), esito);
+    QCOMPARE(f->fraElaborazione->lblRisEsatte->text(), posto < 0 ? QStringLiteral("1") : QString());
+    QCOMPARE(f->fraElaborazione->lblRisErrate->text(), posto < 0 ? QString() : QStringLiteral("1"));
+    for (int i = 0; i < numeroPosti; ++i) // the X: both lines over the wrong answer only
+        QCOMPARE(QList<bool>({f->frmNumero->Line1[i]->isVisible(), f->frmNumero->Line2[i]->isVisible()}), QList<bool>(2, i == posto));
+    QCOMPARE(f->frmNumero->lblCorrezione->text(), posto < 0 ? QString() : modulo2().TestoIncognita);
+    if (posto >= 0)
+        QCOMPARE(f->frmNumero->lblCorrezione->x(), f->frmNumero->etichetta(static_cast<Posto>(posto))->x());
+    // Judged: only "Avanti" and "Esco" usable, focus on "Avanti".
     QVERIFY(attivo(f) == f->fraTastierino && !f->fraTastierino->Option2[Tastierino::verifica]->isEnabled());
+    QCOMPARE(f->focusWidget(), f->fraTastierino->Option2[Tastierino::avanti]);
 
-    // The next operation clears the correction and the X.
+    // The next operation clears the verdict, the X and the correction.
     digita(f, QStringLiteral("A"));
+    QCOMPARE(f->LblEsito->text(), QString());
     QCOMPARE(f->frmNumero->lblCorrezione->text(), QString());
-    QVERIFY(!f->frmNumero->Line1[posto]->isVisible());
+    QCOMPARE(f->frmNumero->etichettaIncognita(modulo2().TipoDomanda)->text(), QStringLiteral("?"));
+    if (posto >= 0)
+        QVERIFY(!f->frmNumero->Line1[posto]->isVisible());
 }
 
 void TstFrmOperativo::rifiutiEIntervento()
 {
     AmbienteProva ambiente;
     FrmOperativo *f = apri(1, 1);
-    QVERIFY(f);
     // A refusal: "?" again, no X, typing again from "1"; the next digit starts a new answer.
     imposta(f, 10, 1, 1, 1);
     digita(f, QStringLiteral("11VN"));
@@ -207,7 +192,6 @@ void TstFrmOperativo::croceECorrezioneSeguonoIlRidimensionamento()
 {
     AmbienteProva ambiente;
     FrmOperativo *f = apri(1, 3);
-    QVERIFY(f);
     imposta(f, 10, 1, 1, 3);
     digita(f, QStringLiteral("5VS"));
     for (const QSize dimensione : {QSize(1000, 700), QSize(640, 900)}) {

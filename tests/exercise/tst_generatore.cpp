@@ -27,14 +27,10 @@ void registra(Estremi &e, int numero, int controllo)
     e = {std::min(e[0], numero), std::max(e[1], numero), std::min(e[2], controllo), std::max(e[3], controllo)};
 }
 
-int valoreControllo(int operazione, int a, int b, int c)
-{
-    return operazione == operazioni::moltiplicazione ? a * b * c : a + b + c;
-}
-
 } // namespace
 
-// Drawing an operation, row by row of the generator table, and the place of its unknown.
+// Drawing an operation, row by row of the generator table, the place of its unknown
+// and its log line.
 class TstGeneratore final : public QObject
 {
     Q_OBJECT
@@ -42,6 +38,8 @@ class TstGeneratore final : public QObject
 private slots:
     void estrazione_data();
     void estrazione();
+    void rigaElenco_data();
+    void rigaElenco();
 };
 
 void TstGeneratore::estrazione_data()
@@ -76,6 +74,7 @@ void TstGeneratore::estrazione()
     QFETCH(int, livello);
     QFETCH(Estremi, limiti);
     QFETCH(QList<int>, posti);
+    const auto valoreControllo = [operazione](int a, int b, int c) { return operazione == operazioni::moltiplicazione ? a * b * c : a + b + c; };
     auto orologio = std::make_shared<OrologioFinto>();
     Servizi s;
     s.orologio = orologio;
@@ -95,7 +94,7 @@ void TstGeneratore::estrazione()
     for (int a = limiti[0]; a <= limiti[1]; ++a)
         for (int b = limiti[0]; b <= limiti[1]; ++b)
             for (int c = limiti[0]; c <= limiti[1]; ++c) {
-                const int controllo = valoreControllo(operazione, a, b, c);
+                const int controllo = valoreControllo(a, b, c);
                 if (controllo >= limiti[2] && controllo <= limiti[3])
                     registra(possibili, a, controllo);
             }
@@ -109,7 +108,7 @@ void TstGeneratore::estrazione()
         QVERIFY(riga);
         ++conteggi[stato.TipoDomanda];
         // Messages are built only on a failure: this loop runs thousands of times.
-        const int controllo = valoreControllo(operazione, stato.Termine1, stato.Termine2, stato.Termine3);
+        const int controllo = valoreControllo(stato.Termine1, stato.Termine2, stato.Termine3);
         for (int termine : {stato.Termine1, stato.Termine2, stato.Termine3}) {
             if (termine < limiti[0] || termine > limiti[1] || controllo < limiti[2] || controllo > limiti[3])
                 QFAIL(qPrintable(QStringLiteral("number %1 or check value %2 out of range").arg(termine).arg(controllo)));
@@ -132,6 +131,41 @@ void TstGeneratore::estrazione()
         const double quota = double(conteggi[posto]) / estrazioni;
         QVERIFY2(qAbs(quota * double(posti.size()) - 1) < 0.1, qPrintable(QStringLiteral("place %1: share %2").arg(posto).arg(quota)));
     }
+}
+
+void TstGeneratore::rigaElenco_data()
+{
+    QTest::addColumn<int>("operazione");
+    QTest::addColumn<QList<int>>("termini");
+    QTest::addColumn<int>("tipoDomanda");
+    QTest::addColumn<int>("incognita");
+    QTest::addColumn<QString>("riga");
+    QTest::newRow("7 + 25 + 3, result unknown") << 1 << QList<int>{7, 25, 3} << 1 << 35 << "   7 +   25 +    3 = ...    R.";
+    QTest::newRow("9 + 8 + 5, first number unknown") << 1 << QList<int>{9, 8, 5} << 2 << 9 << " ... +    8 +    5 =   22   R.";
+    QTest::newRow("subtraction 12, 5, 3, result unknown") << 2 << QList<int>{12, 5, 3} << 1 << 12 << "  20 -    5 -    3 = ...    R.";
+    QTest::newRow("subtraction 12, 5, 3, second unknown: 20 - ? - 3 = 5")
+        << 2 << QList<int>{12, 5, 3} << 3 << 12 << "  20 -  ... -    3 =    5   R.";
+    QTest::newRow("2 x 3 x 4, result unknown") << 3 << QList<int>{2, 3, 4} << 1 << 24 << "   2 x    3 x    4 = ...    R.";
+    QTest::newRow("2 x 3 x 4, first number unknown") << 3 << QList<int>{2, 3, 4} << 2 << 2 << " ... x    3 x    4 =   24   R.";
+    QTest::newRow("10 x 3 x 3, second number unknown") << 3 << QList<int>{10, 3, 3} << 3 << 3 << "  10 x  ... x    3 =   90   R.";
+    QTest::newRow("2 x 3 x 4, third number unknown") << 3 << QList<int>{2, 3, 4} << 4 << 4 << "   2 x    3 x  ... =   24   R.";
+}
+
+void TstGeneratore::rigaElenco()
+{
+    QFETCH(int, operazione);
+    QFETCH(QList<int>, termini);
+    QFETCH(int, tipoDomanda);
+    QFETCH(int, incognita);
+    QFETCH(QString, riga);
+    Modulo2 stato;
+    stato.Termine1 = static_cast<Modulo2::int16>(termini[0]);
+    stato.Termine2 = static_cast<Modulo2::int16>(termini[1]);
+    stato.Termine3 = static_cast<Modulo2::int16>(termini[2]);
+    stato.NumeroOperazioni = 7;
+    SubVisualizza(stato, operazione, tipoDomanda);
+    QCOMPARE(int(stato.Incognita), incognita);
+    QCOMPARE(stato.ElencoOperazioni.valore(7), riga);
 }
 
 QTEST_GUILESS_MAIN(TstGeneratore)
