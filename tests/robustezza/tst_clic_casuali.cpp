@@ -172,17 +172,17 @@ void TstClicCasuali::finestra_data()
     QTest::addColumn<uint>("seme");
     QTest::addColumn<int>("azioni");
     QTest::addColumn<int>("quotaGiuste"); // percentage of actions that answer right when the keypad is ready
-    QTest::newRow("start window and all it opens") << nomi::frmInizio << 1 << 0 << 0 << 11u << 4000 << 25;
-    QTest::newRow("start window, another seed") << nomi::frmInizio << 1 << 0 << 0 << 12u << 2500 << 25;
-    QTest::newRow("exercise, addition level 1") << nomi::FrmOperativo << 1 << 1 << 0 << 21u << 3000 << 40;
-    QTest::newRow("exercise, subtraction level 3") << nomi::FrmOperativo << 2 << 3 << 0 << 22u << 3000 << 40;
-    QTest::newRow("exercise, multiplication level 4") << nomi::FrmOperativo << 3 << 4 << 0 << 23u << 3000 << 40;
-    QTest::newRow("report, full series") << nomi::FrmStampaEsercizio << 1 << 1 << 20 << 31u << 2000 << 0;
-    QTest::newRow("report, 5 operations") << nomi::FrmStampaEsercizio << 1 << 1 << 5 << 32u << 1500 << 0;
-    QTest::newRow("certificate, full series") << nomi::FrmAttestato << 1 << 1 << 20 << 41u << 1500 << 0;
-    QTest::newRow("certificate, 12 operations") << nomi::FrmAttestato << 1 << 1 << 12 << 42u << 1500 << 0;
-    QTest::newRow("worksheets, addition") << nomi::FrmStampaSchede << 1 << 2 << 0 << 51u << 2000 << 0;
-    QTest::newRow("worksheets, mixed") << nomi::FrmStampaSchede << 3 << 4 << 0 << 52u << 2000 << 0;
+    QTest::newRow("start window and all it opens") << nomi::frmInizio << 1 << 0 << 0 << 11u << 2500 << 25;
+    QTest::newRow("start window, another seed") << nomi::frmInizio << 1 << 0 << 0 << 12u << 1500 << 25;
+    QTest::newRow("exercise, addition level 1") << nomi::FrmOperativo << 1 << 1 << 0 << 21u << 2000 << 40;
+    QTest::newRow("exercise, subtraction level 3") << nomi::FrmOperativo << 2 << 3 << 0 << 22u << 2000 << 40;
+    QTest::newRow("exercise, multiplication level 4") << nomi::FrmOperativo << 3 << 4 << 0 << 23u << 2000 << 40;
+    QTest::newRow("report, full series") << nomi::FrmStampaEsercizio << 1 << 1 << 20 << 31u << 1200 << 0;
+    QTest::newRow("report, 5 operations") << nomi::FrmStampaEsercizio << 1 << 1 << 5 << 32u << 1000 << 0;
+    QTest::newRow("certificate, full series") << nomi::FrmAttestato << 1 << 1 << 20 << 41u << 1000 << 0;
+    QTest::newRow("certificate, 12 operations") << nomi::FrmAttestato << 1 << 1 << 12 << 42u << 1000 << 0;
+    QTest::newRow("worksheets, addition") << nomi::FrmStampaSchede << 1 << 2 << 0 << 51u << 1200 << 0;
+    QTest::newRow("worksheets, mixed") << nomi::FrmStampaSchede << 3 << 4 << 0 << 52u << 1200 << 0;
 }
 
 Finestra *TstClicCasuali::apri(const QString &nome, int operazione, int livello, int fatte)

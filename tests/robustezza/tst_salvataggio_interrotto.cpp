@@ -88,11 +88,11 @@ void TstSalvataggioInterrotto::uccisoMentreSalva_data()
     QTest::addColumn<bool>("diretto");
     QTest::addColumn<uint>("seme");
     QTest::addColumn<int>("uccisioni");
-    QTest::newRow("program's save") << false << 7u << 250;
-    QTest::newRow("program's save, another seed") << false << 8u << 250;
+    QTest::newRow("program's save") << false << 7u << 150;
+    QTest::newRow("program's save, another seed") << false << 8u << 150;
     // The same kills on a save that cuts the file first must be caught, or
     // the rows above prove nothing.
-    QTest::newRow("a cut-then-write save is caught") << true << 9u << 100;
+    QTest::newRow("a cut-then-write save is caught") << true << 9u << 60;
 }
 
 void TstSalvataggioInterrotto::uccisoMentreSalva()
