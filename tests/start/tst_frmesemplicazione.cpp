@@ -1,12 +1,11 @@
-// The examples window on the real window: the drawn examples in the exercise
-// row's look with "?" in the unknown's place, the answer shown in red under it
-// on a press, new examples, and the exercise window's series left as it was.
+// The examples window on the real window: one example per place of the
+// unknown, drawn by the exercise window's generator at the level chosen and
+// shown with "?" in its place; the answer in red under it on a press; new
+// examples; and the exercise window's series left as it was.
 #include "exercise/provafrmoperativo.h"
 #include "support/ambienteprova.h"
 
 #include "exercise/generatore.h"
-#include "frame/aspetto.h"
-#include "frame/unita.h"
 #include "start/elencoserie.h"
 #include "start/frmesemplicazione.h"
 #include "start/registroserie.h"
@@ -20,11 +19,6 @@ FrmEsemplicazione *apriEsempi(int operazione, int livello)
     modulo2().Operazione = static_cast<Modulo2::int16>(operazione);
     modulo2().Livello = static_cast<Modulo2::int16>(livello);
     return qobject_cast<FrmEsemplicazione *>(Finestre::istanza().mostra(nomi::FrmEsemplicazione));
-}
-
-bool colorata(const QWidget *w, quint32 bgr)
-{
-    return w->palette().color(QPalette::WindowText) == QColor::fromRgb(unita::coloreDaBgr(bgr));
 }
 
 // Per row: the four numbers (first, second, third, result) and the answer below.
@@ -77,51 +71,81 @@ private slots:
     void init() { m_ambiente = std::make_unique<AmbienteProva>(); }
     void cleanup() { m_ambiente.reset(); }
 
-    void righe_data()
+    void esempi_data()
     {
         QTest::addColumn<int>("operazione");
         QTest::addColumn<int>("livello");
-        QTest::addColumn<QString>("segno");
-        QTest::addColumn<QString>("intestazione");
-        QTest::addColumn<QString>("livelloTesto");
+        QTest::addColumn<int>("livelloDisegno");
 
-        QTest::newRow("addition, no level chosen: level 1") << 1 << 0 << "+" << "   Operazione:    ADDIZIONE"
-                                                           << "Livello n.1:         NUMERO MASSIMO da  1 a 30";
-        QTest::newRow("subtraction, level 2") << 2 << 2 << "-" << "   Operazione:    SOTTRAZIONE"
-                                              << "Livello n.2:         NUMERO MASSIMO da  30 a 60";
-        QTest::newRow("multiplication, level past the last: level 1")
-            << 3 << 5 << "x" << "   Operazione:    MOLTIPLICAZIONE" << "Livello n.1:         NUMERO MASSIMO da  1 a 30";
+        for (int op = 1; op <= 3; ++op) {
+            QTest::addRow("operation %d, no level chosen: level 1", op) << op << 0 << 1;
+            QTest::addRow("operation %d, level past the last: level 1", op) << op << 5 << 1;
+            for (int l = 1; l <= 4; ++l)
+                QTest::addRow("operation %d, level %d", op, l) << op << l << l;
+        }
+    }
+
+    // Each draw and each press on "Altri esempi": the header names the operation
+    // and the level drawn at; the rows show new examples, answers hidden, one per
+    // place of the unknown (result, then the numbers from the left), each true
+    // with its answer and in the generator's range for the level.
+    void esempi()
+    {
+        QFETCH(int, operazione);
+        QFETCH(int, livello);
+        QFETCH(int, livelloDisegno);
+        const QStringList nomi{"ADDIZIONE", "SOTTRAZIONE", "MOLTIPLICAZIONE"};
+        const QStringList segni{"+", "-", "x"};
+        const QStringList livelli{"1 a 30", "30 a 60", "60 a 99", "1 a 99"};
+        const std::array<Posto, 4> ordine{Posto::risultato, Posto::primo, Posto::secondo, Posto::terzo};
+        const auto limiti = rigaGeneratore(operazione, livelloDisegno);
+        FrmEsemplicazione *e = apriEsempi(operazione, livello);
+        QCOMPARE(e->Label1[0]->text(), QStringLiteral("   Operazione:    ") + nomi.at(operazione - 1));
+        QCOMPARE(e->Label1[1]->text(), QStringLiteral("Livello n.%1:         NUMERO MASSIMO da  %2")
+                                           .arg(livelloDisegno)
+                                           .arg(livelli.at(livelloDisegno - 1)));
+        for (int giro = 0; giro < 20; ++giro) {
+            QCOMPARE(schermo(e), atteso(e));
+            QCOMPARE(e->esempi().size(), ordine.size());
+            for (std::size_t i = 0; i < ordine.size(); ++i) {
+                const Esempio &esempio = e->esempi()[i];
+                QCOMPARE(e->frmEsempio[i]->LblSegno->text(), segni.at(operazione - 1));
+                QCOMPARE(postoIncognita(esempio.riga.tipoDomanda), std::optional<Posto>(ordine[i]));
+                auto valori = esempio.riga.valori;
+                valori[static_cast<std::size_t>(ordine[i])] = esempio.risposta;
+                const auto [a, b, c, r] = valori;
+                const bool vera = operazione == operazioni::addizione     ? a + b + c == r
+                                  : operazione == operazioni::sottrazione ? a - b - c == r
+                                                                          : a * b * c == r;
+                QVERIFY2(vera, qPrintable(QStringLiteral("%1 %2 %3 = %4").arg(a).arg(b).arg(c).arg(r)));
+                const int controllo = operazione == operazioni::sottrazione ? a : r;
+                QVERIFY(controllo >= limiti->minimo && controllo <= limiti->massimo);
+            }
+            const QStringList prima = schermo(e);
+            QTest::mousePress(e->frmEsempio[static_cast<std::size_t>(giro % 4)], Qt::LeftButton);
+            m_ambiente->orologio().avanza(1);
+            premi(e->optScelta[FrmEsemplicazione::altriEsempi]);
+            QVERIFY(schermo(e) != prima);
+        }
     }
 
     // A press on a row shows its answer alone, in red under its "?", and it
     // stays there when the window changes size.
-    void righe()
+    void risposta()
     {
-        QFETCH(int, operazione);
-        QFETCH(int, livello);
-        QFETCH(QString, segno);
-        QFETCH(QString, intestazione);
-        QFETCH(QString, livelloTesto);
-        FrmEsemplicazione *e = apriEsempi(operazione, livello);
-        QCOMPARE(e->Label1[0]->text(), intestazione);
-        QCOMPARE(e->Label1[1]->text(), livelloTesto);
-        QCOMPARE(e->esempi().size(), std::size_t{4});
-        QStringList righe = atteso(e);
-        QCOMPARE(schermo(e), righe);
-
+        FrmEsemplicazione *e = apriEsempi(operazioni::sottrazione, 2);
         const auto sottoIncognita = [e](std::size_t i) {
             const RigaOperazione *riga = e->frmEsempio[i];
             const QLabel *incognita = riga->etichettaIncognita(e->esempi()[i].riga.tipoDomanda);
             return riga->lblCorrezione->x() == incognita->x() && riga->lblCorrezione->y() > incognita->y();
         };
+        QStringList righe = atteso(e);
         for (std::size_t i = 0; i < e->frmEsempio.size(); ++i) {
             RigaOperazione *riga = e->frmEsempio[i];
-            QCOMPARE(riga->LblSegno->text(), segno);
-            QVERIFY(colorata(riga->etichettaIncognita(e->esempi()[i].riga.tipoDomanda), 0x00004080u));
             QTest::mousePress(riga->LblUguale, Qt::LeftButton);
             righe[static_cast<int>(i) * 5 + 4] = QString::number(e->esempi()[i].risposta);
             QCOMPARE(schermo(e), righe);
-            QVERIFY(colorata(riga->lblCorrezione, aspetto::rosso));
+            QCOMPARE(riga->lblCorrezione->palette().color(QPalette::WindowText), QColor(Qt::red));
             QVERIFY(sottoIncognita(i));
         }
         e->showNormal();
@@ -131,26 +155,12 @@ private slots:
             QVERIFY(sottoIncognita(i));
     }
 
-    // Each press draws new examples, their answers hidden again.
-    void altriEsempi()
-    {
-        FrmEsemplicazione *e = apriEsempi(operazioni::addizione, 3);
-        QTest::mousePress(e->frmEsempio[2], Qt::LeftButton);
-        for (int giro = 0; giro < 10; ++giro) {
-            const QStringList prima = schermo(e);
-            m_ambiente->orologio().avanza(1);
-            premi(e->optScelta[FrmEsemplicazione::altriEsempi]);
-            QCOMPARE(schermo(e), atteso(e));
-            QVERIFY(schermo(e) != prima);
-        }
-    }
-
     // Drawing many examples while a series is half-way changes nothing of it,
     // and "Chiudi" unloads the window.
     void serieIntatta()
     {
         FrmOperativo *f = apri(operazioni::sottrazione, 2);
-        digita(f, giusta() + QStringLiteral("VA0V"));
+        digita(f, modulo2().TestoIncognita.trimmed() + QStringLiteral("VA0V"));
         const QStringList stato = statoSerie();
         FrmEsemplicazione *e = apriEsempi(operazioni::sottrazione, 2);
         for (int giro = 0; giro < 200; ++giro) {
@@ -178,9 +188,8 @@ private slots:
         modulo2().Operazione = operazioni::moltiplicazione;
         modulo2().Livello = 3;
         QApplication::sendEvent(e, &attivazione);
-        QCOMPARE(e->Label1[0]->text(), QStringLiteral("   Operazione:    MOLTIPLICAZIONE"));
         QCOMPARE(e->Label1[1]->text(), QStringLiteral("Livello n.3:         NUMERO MASSIMO da  60 a 99"));
-        QCOMPARE(e->frmEsempio[0]->LblSegno->text(), QStringLiteral("x"));
+        QCOMPARE(e->esempi().front().operazione, 3);
         QCOMPARE(schermo(e), atteso(e));
     }
 

@@ -50,7 +50,8 @@ class TstFrmValutazione final : public QObject
     {
         for (int i = 0; i < n; ++i) {
             m_ambiente->orologio().avanza(5);
-            digita(f, i < giuste ? giusta() + QStringLiteral("V") : QStringLiteral("0VS"));
+            const QString giusta = modulo2().TestoIncognita.trimmed();
+            digita(f, i < giuste ? giusta + QStringLiteral("V") : QStringLiteral("0VS"));
             if (!f->fraAvviso->isEnabled())
                 digita(f, QStringLiteral("A"));
         }

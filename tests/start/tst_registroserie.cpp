@@ -76,25 +76,15 @@ private slots:
         QCOMPARE(righeDopo(eventi), atteso);
     }
 
-    void csv_data()
-    {
-        QTest::addColumn<QString>("obiettivo");
-        QTest::addColumn<QString>("campo");
-        QTest::newRow("accented letters as UTF-8") << "CALCOLO DELL'UNITÀ E PIÙ" << "CALCOLO DELL'UNITÀ E PIÙ";
-        QTest::newRow("semicolon quoted") << "A; B" << "\"A; B\"";
-        QTest::newRow("quote doubled") << "IL \"SEGNO\"" << "\"IL \"\"SEGNO\"\"\"";
-    }
-
-    // The file's bytes: a byte order mark, the headings, one line per series,
-    // fields a standard CSV reader splits back into the same texts.
+    // The file's bytes: a byte order mark, the headings, one line per series;
+    // accented letters in UTF-8, a field with a semicolon or a quote quoted,
+    // its quotes doubled.
     void csv()
     {
-        QFETCH(QString, obiettivo);
-        QFETCH(QString, campo);
-        SerieRegistrata serie{QDate(2026, 12, 5), obiettivo, 3, 20, 11, 245, 36061.5};
+        const SerieRegistrata serie{QDate(2026, 12, 5), QStringLiteral("UNITÀ; \"PIÙ\""), 3, 20, 11, 245, 36061.5};
         const QString testo = QStringLiteral("Data;Ora di fine;Obiettivo;Livello;Operazioni;Risposte esatte;"
-                                             "Secondi;Valutazione\r\n05/12/2026;10:01:01;") +
-                              campo + QStringLiteral(";3;20;11;245;SUFFICIENTE (!)\r\n");
+                                             "Secondi;Valutazione\r\n"
+                                             "05/12/2026;10:01:01;\"UNITÀ; \"\"PIÙ\"\"\";3;20;11;245;SUFFICIENTE (!)\r\n");
         QCOMPARE(contenutoFileCsv({serie}), QByteArray("\xEF\xBB\xBF") + testo.toUtf8());
     }
 };
