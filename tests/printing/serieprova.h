@@ -1,11 +1,13 @@
 #pragma once
 
+#include "frame/finestre.h"
 #include "frame/modulo2.h"
 
 #include <QString>
+#include <QtTest>
 
-// A series as the exercise window leaves it in the shared state, for the
-// report and certificate tests.
+// A series as the exercise window leaves it in the shared state, and the
+// windows that show it, for the report and certificate tests.
 namespace serieprova {
 
 // A log line of an addition with the result unknown: four-character number
@@ -38,6 +40,19 @@ inline void riempi(int operazioni, int esatte, const QString &tempoTotale = QStr
     m.TempiEsercizi.imposta(1, tempoTotale);
     m.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
     m.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
+}
+
+/** Shows the window and waits until it has the keyboard. */
+template <class Finestra>
+Finestra *apri(const QString &nome)
+{
+    auto *f = qobject_cast<Finestra *>(Finestre::istanza().mostra(nome));
+    if (f) {
+        f->activateWindow();
+        if (!QTest::qWaitForWindowActive(f))
+            QTest::qFail("the window never became active", __FILE__, __LINE__);
+    }
+    return f;
 }
 
 } // namespace serieprova

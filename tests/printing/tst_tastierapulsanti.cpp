@@ -6,15 +6,6 @@
 using Tipo = TastieraPulsanti::Azione::Tipo;
 Q_DECLARE_METATYPE(Tipo)
 
-namespace {
-enum class Finestra { Resoconto, Attestato };
-TastieraPulsanti tastiera(Finestra f)
-{
-    return TastieraPulsanti(f == Finestra::Resoconto ? regoleStampaEsercizio() : regoleAttestato());
-}
-} // namespace
-Q_DECLARE_METATYPE(Finestra)
-
 class TestTastieraPulsanti final : public QObject
 {
     Q_OBJECT
@@ -22,115 +13,81 @@ class TestTastieraPulsanti final : public QObject
 private slots:
     void tasti_data()
     {
-        QTest::addColumn<Finestra>("finestra");
+        QTest::addColumn<bool>("resoconto"); // false: the certificate
         QTest::addColumn<int>("codice");
         QTest::addColumn<Tipo>("tipo");
         QTest::addColumn<int>("indice");
         QTest::addColumn<bool>("trattenuto");
 
-        const auto R = Finestra::Resoconto;
-        const auto A = Finestra::Attestato;
-        // Focus is on button 1 throughout.
-        QTest::newRow("report: 1 focuses E S C I") << R << 49 << Tipo::Fuoco << 0 << true;
-        QTest::newRow("report: 3 focuses STAMPA") << R << 51 << Tipo::Fuoco << 2 << true;
-        QTest::newRow("report: 4 focuses ATTESTATO") << R << 52 << Tipo::Fuoco << 3 << true;
-        QTest::newRow("report: 5 is cancelled") << R << 53 << Tipo::Nessuna << -1 << false;
-        QTest::newRow("report: keypad 0 focuses E S C I") << R << 96 << Tipo::Fuoco << 0 << true;
-        QTest::newRow("report: keypad 2 focuses STAMPA") << R << 98 << Tipo::Fuoco << 2 << true;
-        QTest::newRow("report: keypad 3 focuses ATTESTATO") << R << 99 << Tipo::Fuoco << 3 << true;
-        QTest::newRow("report: keypad 4 is cancelled") << R << 100 << Tipo::Nessuna << -1 << false;
-        QTest::newRow("report: Enter acts on the focused button") << R << 13 << Tipo::Esegui << 1 << true;
-        QTest::newRow("report: E accepted, nothing more") << R << 69 << Tipo::Nessuna << -1 << true;
-        QTest::newRow("report: S accepted, nothing more") << R << 83 << Tipo::Nessuna << -1 << true;
-        QTest::newRow("report: an arrow key is cancelled") << R << 0x25 << Tipo::Nessuna << -1 << false;
-        QTest::newRow("report: 0 is cancelled") << R << 48 << Tipo::Nessuna << -1 << false;
-        QTest::newRow("certificate: 2 focuses TORNA") << A << 50 << Tipo::Fuoco << 1 << true;
-        QTest::newRow("certificate: 3 focuses FINE SESSIONE") << A << 51 << Tipo::Fuoco << 2 << true;
-        QTest::newRow("certificate: 4 is cancelled") << A << 52 << Tipo::Nessuna << -1 << false;
-        QTest::newRow("certificate: keypad 0 is cancelled") << A << 96 << Tipo::Nessuna << -1 << false;
-        QTest::newRow("certificate: keypad 1 focuses STAMPA") << A << 97 << Tipo::Fuoco << 0 << true;
-        QTest::newRow("certificate: keypad 2 focuses TORNA") << A << 98 << Tipo::Fuoco << 1 << true;
-        QTest::newRow("certificate: keypad 3 focuses FINE SESSIONE") << A << 99 << Tipo::Fuoco << 2 << true;
-        QTest::newRow("certificate: E is cancelled") << A << 69 << Tipo::Nessuna << -1 << false;
-        QTest::newRow("certificate: Enter acts") << A << 13 << Tipo::Esegui << 1 << true;
+        const auto F = Tipo::Fuoco;
+        const auto N = Tipo::Nessuna;
+        // The focus is on button 1 throughout.
+        QTest::newRow("report: 4 focuses ATTESTATO") << true << 52 << F << 3 << true;
+        QTest::newRow("report: 5 is cancelled") << true << 53 << N << -1 << false;
+        QTest::newRow("report: keypad 0 focuses E S C I") << true << 96 << F << 0 << true;
+        QTest::newRow("report: keypad 2 focuses STAMPA") << true << 98 << F << 2 << true;
+        QTest::newRow("report: keypad 4 is cancelled") << true << 100 << N << -1 << false;
+        QTest::newRow("report: Enter acts on the focused button") << true << 13 << Tipo::Esegui << 1 << true;
+        QTest::newRow("report: E accepted, nothing more") << true << 69 << N << -1 << true;
+        QTest::newRow("report: an arrow is cancelled") << true << 0x25 << N << -1 << false;
+        QTest::newRow("certificate: 3 focuses FINE SESSIONE") << false << 51 << F << 2 << true;
+        QTest::newRow("certificate: keypad 0 is cancelled") << false << 96 << N << -1 << false;
+        QTest::newRow("certificate: keypad 1 focuses STAMPA") << false << 97 << F << 0 << true;
+        QTest::newRow("certificate: keypad 3 focuses FINE SESSIONE") << false << 99 << F << 2 << true;
+        QTest::newRow("certificate: E is cancelled") << false << 69 << N << -1 << false;
     }
 
     void tasti()
     {
-        QFETCH(Finestra, finestra);
+        QFETCH(bool, resoconto);
         QFETCH(int, codice);
         QFETCH(Tipo, tipo);
         QFETCH(int, indice);
         QFETCH(bool, trattenuto);
-        TastieraPulsanti t = tastiera(finestra);
+        TastieraPulsanti t(resoconto ? regoleStampaEsercizio() : regoleAttestato());
         const auto azione = t.tastoGiu(codice, 1);
         QCOMPARE(azione.tipo, tipo);
         if (tipo != Tipo::Nessuna)
             QCOMPARE(azione.indice, indice);
         QCOMPARE(t.tastoInCorso(), trattenuto);
-        // Held: the same key again does nothing until a key goes up.
-        if (trattenuto) {
-            QCOMPARE(t.tastoGiu(codice, 1).tipo, Tipo::Nessuna);
+        // Held: no key acts again until a key goes up.
+        if (trattenuto)
             QCOMPARE(t.tastoGiu(13, 1).tipo, Tipo::Nessuna);
-        }
         t.tastoSu();
-        QVERIFY(!t.tastoInCorso());
         QCOMPARE(t.tastoGiu(codice, 1).tipo, tipo);
     }
 
     void barraSpaziatrice_data()
     {
-        QTest::addColumn<Finestra>("finestra");
+        QTest::addColumn<bool>("resoconto");
+        QTest::addColumn<QString>("prima"); // a character typed and held before the blank
         QTest::addColumn<int>("conFuoco");
-        QTest::addColumn<int>("prossimo");
+        QTest::addColumn<int>("prossimo"); // -1: the blank does not move the focus
 
-        QTest::newRow("report: 0 to 1") << Finestra::Resoconto << 0 << 1;
-        QTest::newRow("report: 3 wraps to 0") << Finestra::Resoconto << 3 << 0;
-        QTest::newRow("report: no focus goes to 0") << Finestra::Resoconto << -1 << 0;
-        QTest::newRow("certificate: 1 to 2") << Finestra::Attestato << 1 << 2;
-        QTest::newRow("certificate: 2 wraps to 0") << Finestra::Attestato << 2 << 0;
+        QTest::newRow("report: 0 to 1") << true << "" << 0 << 1;
+        QTest::newRow("report: 3 wraps to 0") << true << "" << 3 << 0;
+        QTest::newRow("certificate: 2 wraps to 0") << false << "" << 2 << 0;
+        QTest::newRow("report: 3 held stops the blank") << true << "3" << 0 << -1;
+        QTest::newRow("report: 5 is not held") << true << "5" << 0 << 1;
+        QTest::newRow("certificate: any character is held") << false << "a" << 0 << -1;
     }
 
+    // Held down, the blank repeats: the focus moves only once, until a key goes up.
     void barraSpaziatrice()
     {
-        QFETCH(Finestra, finestra);
+        QFETCH(bool, resoconto);
+        QFETCH(QString, prima);
         QFETCH(int, conFuoco);
         QFETCH(int, prossimo);
-        TastieraPulsanti t = tastiera(finestra);
-        // The blank's key code is not one of the row's keys.
-        QCOMPARE(t.tastoGiu(32, conFuoco).tipo, Tipo::Nessuna);
+        TastieraPulsanti t(resoconto ? regoleStampaEsercizio() : regoleAttestato());
+        for (const QChar c : prima)
+            QCOMPARE(t.carattere(c, conFuoco).tipo, Tipo::Nessuna);
         const auto azione = t.carattere(QLatin1Char(' '), conFuoco);
-        QCOMPARE(azione.tipo, Tipo::Fuoco);
+        QCOMPARE(azione.tipo, prossimo < 0 ? Tipo::Nessuna : Tipo::Fuoco);
         QCOMPARE(azione.indice, prossimo);
-        // Held down, the blank repeats: the focus moves only once.
-        for (int i = 0; i < 5; ++i)
-            QCOMPARE(t.carattere(QLatin1Char(' '), prossimo).tipo, Tipo::Nessuna);
+        QCOMPARE(t.carattere(QLatin1Char(' '), conFuoco).tipo, Tipo::Nessuna);
         t.tastoSu();
-        QCOMPARE(t.carattere(QLatin1Char(' '), prossimo).tipo, Tipo::Fuoco);
-    }
-
-    void caratteriTrattenuti_data()
-    {
-        QTest::addColumn<Finestra>("finestra");
-        QTest::addColumn<QChar>("carattere");
-        QTest::addColumn<bool>("trattenuto");
-
-        QTest::newRow("report: 3 is held") << Finestra::Resoconto << QChar('3') << true;
-        QTest::newRow("report: a letter is cancelled, not held") << Finestra::Resoconto << QChar('a') << false;
-        QTest::newRow("report: 5 is cancelled, not held") << Finestra::Resoconto << QChar('5') << false;
-        QTest::newRow("certificate: any character is held") << Finestra::Attestato << QChar('a') << true;
-    }
-
-    void caratteriTrattenuti()
-    {
-        QFETCH(Finestra, finestra);
-        QFETCH(QChar, carattere);
-        QFETCH(bool, trattenuto);
-        TastieraPulsanti t = tastiera(finestra);
-        QCOMPARE(t.carattere(carattere, 0).tipo, Tipo::Nessuna);
-        QCOMPARE(t.carattereInCorso(), trattenuto);
-        // While a held character is down, a blank does not move the focus.
-        QCOMPARE(t.carattere(QLatin1Char(' '), 0).tipo, trattenuto ? Tipo::Nessuna : Tipo::Fuoco);
+        QCOMPARE(t.carattere(QLatin1Char(' '), conFuoco).tipo, Tipo::Fuoco);
     }
 };
 
