@@ -77,16 +77,19 @@ class TestStampaEsercizi final : public QObject
     Q_OBJECT
 
 private slots:
-    // Ten operations and a name: every call, position and size of the page.
-    void paginaDiDieciConNome()
+    // Eleven operations and a name: every call, position and size of the page.
+    void paginaConNome()
     {
         StampanteRegistrata s;
-        QCOMPARE(StampaEsercizi(s, resocontoDiProva(10, QStringLiteral(" Luca  B "))), EsitoStampa::Stampata);
+        QCOMPARE(StampaEsercizi(s, resocontoDiProva(11, QStringLiteral(" Luca  B "))), EsitoStampa::Stampata);
         QStringList atteso{"font Courier New", "pos 1000 1000", "dim 16",
                            "riga [Nome  Luca  B     Data di stampa 05/12/2026]",
                            "dim 12", "bold 1", "y 2000", "riga []", "x 1000", "riga [Esercizio n.1]"};
-        for (int i = 1; i <= 10; ++i)
+        for (int i = 1; i <= 11; ++i) {
+            if (i == 11)
+                atteso << "riga []" << "x 1000" << "riga [Esercizio n.2]";
             atteso << "x 1000" << "riga [" + rigaLog(i) + ']';
+        }
         atteso << "riga []" << "pos 1000 13000" << "riga [Eser. n.1: Tempo tot.  57 secondi]"
                << "riga []" << "pos 1000 13500" << "riga [Eser. n.2: Tempo tot.  secondi]"
                << "riga []" << "pos 1000 14000" << "riga [Eser. n.3: Tempo tot.  secondi]" << "fine";
