@@ -83,8 +83,8 @@ private slots:
     {
         const SerieRegistrata serie{QDate(2026, 12, 5), QStringLiteral("UNITÀ; \"PIÙ\""), 3, 20, 11, 245, 36061.5};
         const QString testo = QStringLiteral("Data;Ora di fine;Obiettivo;Livello;Operazioni;Risposte esatte;"
-                                             "Secondi;Valutazione\r\n"
-                                             "05/12/2026;10:01:01;\"UNITÀ; \"\"PIÙ\"\"\";3;20;11;245;SUFFICIENTE (!)\r\n");
+                                             "Secondi;Valutazione\r\n05/12/2026;10:01:01;"
+                                             "\"UNITÀ; \"\"PIÙ\"\"\";3;20;11;245;SUFFICIENTE (!)\r\n");
         QCOMPARE(contenutoFileCsv({serie}), QByteArray("\xEF\xBB\xBF") + testo.toUtf8());
     }
 };
