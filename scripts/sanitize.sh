@@ -16,5 +16,5 @@ server=$(tests/support/cups/stampante-privata.sh start)
 eval "$server"
 trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA"' EXIT
 
-export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"
