@@ -2,9 +2,7 @@
 # Builds the program and every test with AddressSanitizer and
 # UndefinedBehaviorSanitizer (build-asan) and runs the whole suite there,
 # print tests included, against a print server of our own. Any report of
-# either sanitizer fails the test that caused it.
-# LeakSanitizer is off: Qt keeps caches (fonts, plugins, the print
-# subsystem) alive until the process ends and reports them as leaks.
+# either sanitizer, or of LeakSanitizer, fails the test that caused it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
