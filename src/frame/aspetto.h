@@ -6,7 +6,7 @@
 
 class QWidget;
 
-// Places, colours and fonts of controls, given as the design gives them:
+// Places, colours and fonts of controls, in the units the window layouts use:
 // twips, 0x00BBGGRR colours and points.
 namespace aspetto {
 

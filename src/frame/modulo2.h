@@ -14,7 +14,7 @@
 struct Modulo2 final
 {
     using int16 = std::int16_t;
-    // A "number" of the design: empty until first set, then whole seconds or a
+    // A timing value: empty until first set, then whole seconds or a
     // clock reading in seconds since midnight.
     using Numero = std::optional<double>;
 
