@@ -104,13 +104,15 @@ void TstSalvataggioInterrotto::uccisoMentreSalva()
     const Esiti esiti = uccidiRipetutamente(cartella.path(), diretto, seme, uccisioni);
     qInfo("%d kills: old content %d, new content %d, anything else %lld", uccisioni, esiti.vecchi, esiti.nuovi,
           static_cast<long long>(esiti.rovinati.size()));
-    // Kills fell both before the first save was done and after.
-    QVERIFY(esiti.vecchi > 0);
-    QVERIFY(esiti.nuovi > 0);
+    // A cut-then-write save is torn by most kills; whether one ever lands
+    // right between two of its saves depends on the machine's speed.
     if (diretto) {
         QVERIFY2(!esiti.rovinati.isEmpty(), "a torn file was never seen: the kills do not reach into the save");
         return;
     }
+    // Kills fell both before the first save was done and after.
+    QVERIFY(esiti.vecchi > 0);
+    QVERIFY(esiti.nuovi > 0);
     QVERIFY2(esiti.rovinati.isEmpty(), esiti.rovinati.isEmpty() ? "" : esiti.rovinati.first().toPercentEncoding().constData());
     // Whatever a killed save left behind, the next start reads the file as written.
     QCOMPARE(leggiFileLivelli(QDir(cartella.path()).filePath(QStringLiteral("TARVELO.dat"))).operazione.has_value(),
