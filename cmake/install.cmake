@@ -46,7 +46,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The Qt libraries come from the executable's own links; the xcb and CUPS
 # plugins ship with libqt6gui6 and libqt6printsupport6. The fonts give the
 # Arial and Courier New metrics the pages are laid out for, the translations
-# put Qt's own dialogs in Italian.
+# put Qt's own dialogs in Italian; libcups2 is loaded at the first page to ask
+# whether the queue takes jobs.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libcups2")
 include(CPack)
