@@ -24,9 +24,7 @@ namespace {
 
 constexpr QSize designTwips{11910, 8640};
 constexpr quint32 sfondoIntestazione = 0x00C0E0FFu;
-constexpr quint32 sfondoSistema = 0x00FFFFFFu;
 constexpr quint32 testoSistema = 0x00000000u;
-const QString interrogativo = QStringLiteral("?");
 
 // Stampa and Ricomincia on the end-of-series notice.
 enum SceltaAvviso : int { stampa = 0, ricomincia = 1 };
@@ -75,7 +73,7 @@ FrmOperativo::FrmOperativo(QWidget *parent)
     aspetto::posiziona(LblEsito, 420, 4155, 5400, 1515);
     aspetto::impostaFont(LblEsito, QStringLiteral("Arial"), 72, true);
     aspetto::impostaColoreTesto(LblEsito, aspetto::bluScuro);
-    aspetto::impostaSfondo(LblEsito, sfondoSistema);
+    aspetto::impostaSfondo(LblEsito, aspetto::bianco);
     LblEsito->setAlignment(Qt::AlignCenter);
 
     lblRiferimento = new QLabel(area());
@@ -115,7 +113,7 @@ void FrmOperativo::costruisciIntervento()
     aspetto::posiziona(lblIntervento, 420, 195, 4095, 510);
     aspetto::impostaFont(lblIntervento, QStringLiteral("Arial"), 18, true);
     aspetto::impostaColoreTesto(lblIntervento, testoSistema);
-    aspetto::impostaSfondo(lblIntervento, sfondoSistema);
+    aspetto::impostaSfondo(lblIntervento, aspetto::bianco);
     lblIntervento->setAlignment(Qt::AlignCenter);
 
     optOK = new PulsanteOpzione(QStringLiteral("OK"), 0, fraIntervento);
@@ -157,7 +155,7 @@ void FrmOperativo::NuovaSerie()
     azzeraSerie(modulo2());
     registroSerie().inizia(modulo2(), *servizi().orologio);
     fraElaborazione->svuota();
-    frmNumero->lblRisultato1->setText(interrogativo);
+    frmNumero->lblRisultato1->setText(rispostaVuota);
     NuovoEsercizio();
 }
 
@@ -278,7 +276,7 @@ void FrmOperativo::NoNo()
     frmNumero->NascondiCroci();
     attiva(fraTastierino);
     if (QLabel *incognita = frmNumero->etichettaIncognita(modulo2().TipoDomanda))
-        incognita->setText(interrogativo);
+        incognita->setText(rispostaVuota);
     m_incognitaInBianco = true;
     fraTastierino->AbilitaTastierino();
 }

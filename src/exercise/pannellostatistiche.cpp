@@ -8,7 +8,6 @@ namespace {
 
 constexpr quint32 bluDidascalia = 0x00800000u;
 constexpr quint32 bluValore = 0x00FF0000u;
-constexpr quint32 sfondoSistema = 0x00FFFFFFu;
 constexpr int altoDidascalia = 240;
 constexpr int altezzaDidascalia = 570;
 constexpr int altoValore = 735;
@@ -21,7 +20,7 @@ QLabel *creaDidascalia(QWidget *genitore, const QString &testo, int left, int wi
     aspetto::posiziona(etichetta, left, altoDidascalia, width, altezzaDidascalia);
     aspetto::impostaFont(etichetta, QStringLiteral("MS Sans Serif"), 8.25, true);
     aspetto::impostaColoreTesto(etichetta, bluDidascalia);
-    aspetto::impostaSfondo(etichetta, sfondoSistema);
+    aspetto::impostaSfondo(etichetta, aspetto::bianco);
     etichetta->setAlignment(Qt::AlignCenter);
     etichetta->setWordWrap(true);
     return etichetta;
@@ -33,7 +32,7 @@ QLabel *creaValore(QWidget *genitore, int left, const QString &suggerimento = QS
     aspetto::posiziona(etichetta, left, altoValore, larghezzaValore, altezzaValore);
     aspetto::impostaFont(etichetta, QStringLiteral("Arial"), 14.25, true);
     aspetto::impostaColoreTesto(etichetta, bluValore);
-    aspetto::impostaSfondo(etichetta, sfondoSistema);
+    aspetto::impostaSfondo(etichetta, aspetto::bianco);
     etichetta->setAlignment(Qt::AlignCenter);
     etichetta->setToolTip(suggerimento);
     return etichetta;

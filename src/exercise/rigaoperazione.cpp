@@ -1,6 +1,7 @@
 #include "rigaoperazione.h"
 
 #include "exercise/linea.h"
+#include "exercise/risposta.h"
 #include "frame/aspetto.h"
 
 #include <QLabel>
@@ -8,9 +9,7 @@
 namespace {
 
 constexpr quint32 marrone = 0x00004080u;
-constexpr quint32 sfondoSistema = 0x00FFFFFFu;
 constexpr double puntiRiga = 60;
-const QString interrogativo = QStringLiteral("?");
 
 QLabel *creaEtichetta(QWidget *genitore, const QRect &posto)
 {
@@ -36,10 +35,10 @@ RigaOperazione::RigaOperazione(QWidget *parent)
     lblNumero3 = creaEtichetta(this, {6135, 120, 2235, 1095});
     LblUguale = creaEtichetta(this, {8430, 120, 915, 1110});
     lblRisultato1 = creaEtichetta(this, {9405, 120, 2235, 1095});
-    aspetto::impostaSfondo(lblRisultato1, sfondoSistema);
+    aspetto::impostaSfondo(lblRisultato1, aspetto::bianco);
     lblCorrezione = creaEtichetta(this, {9420, 1230, 2235, 1095});
     aspetto::impostaColoreTesto(lblCorrezione, aspetto::rosso);
-    aspetto::impostaSfondo(lblCorrezione, sfondoSistema);
+    aspetto::impostaSfondo(lblCorrezione, aspetto::bianco);
     for (std::size_t i = 0; i < Line1.size(); ++i) {
         Line1[i] = new Linea(Linea::Verso::discendente, this);
         Line2[i] = new Linea(Linea::Verso::ascendente, this);
@@ -88,7 +87,7 @@ void RigaOperazione::mostra(const RigaMostrata &riga)
     for (int i = 0; i < numeroPosti; ++i)
         etichetta(static_cast<Posto>(i))->setText(QString::number(riga.valori[i]));
     if (QLabel *incognita = etichettaIncognita(riga.tipoDomanda)) {
-        incognita->setText(interrogativo);
+        incognita->setText(rispostaVuota);
         aspetto::impostaColoreTesto(incognita, marrone);
     }
 }

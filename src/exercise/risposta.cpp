@@ -2,7 +2,6 @@
 
 namespace {
 
-const QString rispostaVuota = QStringLiteral("?");
 const QString segnoEsatto = QStringLiteral("  ");
 const QString segnoErrato = QStringLiteral("* ");
 const QString segnoCorrezione = QStringLiteral(u"\u00B0 ");

@@ -9,6 +9,8 @@
 
 constexpr int cifreRisposta = 4;
 constexpr int rifiutiPrimaDellIntervento = 3;
+/** What the unknown's place shows while no digit is typed. */
+inline const QString rispostaVuota = QStringLiteral("?");
 
 /** The answer after a digit. daCapo (the unknown's place shows "?" again after a refusal of
     help) or an answer deleted to "?" starts a new answer; it never grows past four characters. */

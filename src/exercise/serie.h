@@ -10,7 +10,6 @@ class Orologio;
 // the exercise, and its end.
 
 constexpr int operazioniPerSerie = 20;
-constexpr double secondiPerGiorno = 86400.0;
 constexpr double tempoParzialeMostrabile = 99;
 constexpr double tempoTotaleMostrabile = 999;
 

@@ -3,6 +3,8 @@
 #include "unita.h"
 
 #include <QFont>
+#include <QGroupBox>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 
@@ -70,6 +72,21 @@ void impostaFont(QWidget *controllo, const QString &nome, double punti, bool gra
     font.setPointSizeF(punti);
     font.setBold(grassetto);
     controllo->setFont(font);
+}
+
+QLabel *etichettaArial(QWidget *padre, const QString &testo, double punti, bool grassetto)
+{
+    auto *label = new QLabel(testo, padre);
+    impostaFont(label, QStringLiteral("Arial"), punti, grassetto);
+    return label;
+}
+
+QGroupBox *corniceGialla(QWidget *padre, const QString &titolo)
+{
+    auto *cornice = new QGroupBox(titolo, padre);
+    impostaFont(cornice, QStringLiteral("Arial"), 10, true);
+    impostaSfondo(cornice, giallinoChiaro);
+    return cornice;
 }
 
 } // namespace aspetto

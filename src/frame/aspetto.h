@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QString>
 
+class QGroupBox;
+class QLabel;
 class QWidget;
 
 // Places, colours and fonts of controls, in the units the window layouts use:
@@ -27,11 +29,17 @@ void impostaSfondo(QWidget *controllo, quint32 coloreBgr);
 void impostaColoreTesto(QWidget *controllo, quint32 coloreBgr);
 void impostaFont(QWidget *controllo, const QString &nome, double punti, bool grassetto);
 
+/** A label in Arial of the given size. */
+QLabel *etichettaArial(QWidget *padre, const QString &testo, double punti, bool grassetto);
+/** The light-yellow frame with a bold Arial 10 caption that groups options and lists. */
+QGroupBox *corniceGialla(QWidget *padre, const QString &titolo);
+
 // Colours shared by several windows, in the 0x00BBGGRR form.
 constexpr quint32 bgr(quint32 rosso, quint32 verde, quint32 blu)
 {
     return (blu << 16) | (verde << 8) | rosso;
 }
+constexpr quint32 bianco = 0x00FFFFFFu;
 constexpr quint32 giallinoChiaro = 0x00C0FFFFu;
 constexpr quint32 bluScuro = 0x00C00000u;
 constexpr quint32 rosso = 0x000000FFu;

@@ -2,6 +2,8 @@
 
 #include <QDate>
 
+constexpr int secondiPerGiorno = 86400;
+
 // The clock: seconds since midnight and today's date. The program uses the
 // system clock; tests put a clock of their own in its place.
 class Orologio

@@ -4,6 +4,14 @@
 
 class QImage;
 
+// How a printed page went.
+enum class EsitoStampa {
+    Stampata,        // the page went out
+    PocheOperazioni, // too few operations for a report: only the notice was printed
+    SenzaCourier,    // the printer has neither "Courier New" nor "Courier": nothing printed
+    NonRiuscita,     // the printer failed; it has told the user already
+};
+
 // The printer as the windows see it: the system's default printer, unit twips,
 // origin at the top-left corner of the page. Every printed page is a sequence
 // of calls on this interface; one implementation drives the real printer,

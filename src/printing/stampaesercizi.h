@@ -6,7 +6,7 @@
 #include <array>
 
 class QDate;
-class Stampante;
+#include "frame/stampante.h"
 struct Modulo2;
 
 // The printed report of the exercises done: one page with the pupil's name and
@@ -31,8 +31,6 @@ struct Resoconto
 
 /** The log lines 1 to NumeroOperazioni (those inside the log), times, name and the date. */
 Resoconto resocontoDaModulo2(const Modulo2 &m, const QDate &oggi);
-
-enum class EsitoStampa { Stampata, PocheOperazioni, SenzaCourier, NonRiuscita };
 
 /**
  * The header line at x 1000, y 1000 in 16 points: "Nome " with the name, or

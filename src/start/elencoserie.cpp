@@ -11,7 +11,6 @@ namespace {
 
 constexpr QChar separatore = QLatin1Char(';');
 const QString fineRiga = QStringLiteral("\r\n");
-constexpr int secondiPerGiorno = 86400;
 
 QString campoCsv(const QString &testo)
 {

@@ -25,21 +25,6 @@ constexpr int tendinaApertaTwips = 74;
 constexpr quint32 coloreTendine = 0x00FF80FFu;
 const char *const testoVersione = "Ver.1.0.3\n\nUtilizza il MOUSE";
 
-QLabel *etichetta(QWidget *padre, const QString &testo, double punti, bool grassetto = true)
-{
-    auto *label = new QLabel(testo, padre);
-    aspetto::impostaFont(label, QStringLiteral("Arial"), punti, grassetto);
-    return label;
-}
-
-QGroupBox *cornice(QWidget *padre, const QString &titolo)
-{
-    auto *frame = new QGroupBox(titolo, padre);
-    aspetto::impostaFont(frame, QStringLiteral("Arial"), 10, true);
-    aspetto::impostaSfondo(frame, aspetto::giallinoChiaro);
-    return frame;
-}
-
 PulsanteOpzione *pulsante(QWidget *padre, const QString &testo, int indice, double punti)
 {
     auto *p = new PulsanteOpzione(testo, indice, padre);
@@ -62,7 +47,7 @@ frmInizio::frmInizio(QWidget *parent)
     costruisciObiettivi();
     costruisciLivelli();
     costruisciOperativita();
-    Label5 = etichetta(area(), QStringLiteral("Il nuovo software di Ormido"), 27.75, false);
+    Label5 = aspetto::etichettaArial(area(), QStringLiteral("Il nuovo software di Ormido"), 27.75, false);
     aspetto::posiziona(Label5, 270, 7440, 11445, 705);
     costruisciTendine();
     costruisciMenu();
@@ -81,15 +66,15 @@ void frmInizio::costruisciTitolo()
     aspetto::impostaSfondo(Frame5, aspetto::fuocoSpento);
     aspetto::posiziona(Frame5, 135, 120, 8256, 1500);
 
-    lblNomeOperazione = etichetta(Frame5, QStringLiteral("OPE"), 48);
+    lblNomeOperazione = aspetto::etichettaArial(Frame5, QStringLiteral("OPE"), 48, true);
     aspetto::impostaColoreTesto(lblNomeOperazione, aspetto::bluScuro);
     aspetto::posiziona(lblNomeOperazione, 240, 165, 7755, 945);
 
-    Label6 = etichetta(Frame5, QStringLiteral(" OPERAZIONI IN  RIGA CON NUMERI INTERI"), 12);
+    Label6 = aspetto::etichettaArial(Frame5, QStringLiteral(" OPERAZIONI IN  RIGA CON NUMERI INTERI"), 12, true);
     Label6->setAlignment(Qt::AlignCenter);
     aspetto::posiziona(Label6, 0, 1080, 8205, 375);
 
-    lblVersione = etichetta(fraTitolo, QString(), 12);
+    lblVersione = aspetto::etichettaArial(fraTitolo, QString(), 12, true);
     lblVersione->setAlignment(Qt::AlignRight | Qt::AlignTop);
     aspetto::posiziona(lblVersione, 8790, 345, 2250, 1005);
 }
@@ -100,11 +85,11 @@ void frmInizio::costruisciRiepilogo()
     Shape1->setFrameShape(QFrame::Box);
     aspetto::posiziona(Shape1, 105, 2100, 11385, 990);
 
-    Label7 = etichetta(area(), QStringLiteral("Le tue scelte"), 12);
+    Label7 = aspetto::etichettaArial(area(), QStringLiteral("Le tue scelte"), 12, true);
     aspetto::posiziona(Label7, 540, 2085, 2490, 480);
-    Label1 = etichetta(area(), QStringLiteral("Obiettivo"), 18);
+    Label1 = aspetto::etichettaArial(area(), QStringLiteral("Obiettivo"), 18, true);
     aspetto::posiziona(Label1, 3270, 2130, 7875, 495);
-    Label3 = etichetta(area(), QStringLiteral("Livello"), 18);
+    Label3 = aspetto::etichettaArial(area(), QStringLiteral("Livello"), 18, true);
     aspetto::posiziona(Label3, 3270, 2580, 7875, 495);
 
     lblCambiaOb = new Etichetta(QStringLiteral("Cambia gli obiettivi"), area());
@@ -116,7 +101,7 @@ void frmInizio::costruisciRiepilogo()
 
 void frmInizio::costruisciObiettivi()
 {
-    Frame1 = cornice(area(), QStringLiteral("OBIETTIVI"));
+    Frame1 = aspetto::corniceGialla(area(), QStringLiteral("OBIETTIVI"));
     aspetto::posiziona(Frame1, 450, 3615, 4050, 3645);
     constexpr int righe[] = {300, 1380, 2445};
     for (int i = 0; i < 6; ++i) {
@@ -133,7 +118,7 @@ void frmInizio::costruisciObiettivi()
 
 void frmInizio::costruisciLivelli()
 {
-    Frame2 = cornice(area(), QStringLiteral("LIVELLI"));
+    Frame2 = aspetto::corniceGialla(area(), QStringLiteral("LIVELLI"));
     aspetto::posiziona(Frame2, 4590, 3615, 4050, 3645);
     constexpr int righe[] = {300, 1125, 1965, 2775};
     for (int i = 0; i < 4; ++i) {
@@ -148,7 +133,7 @@ void frmInizio::costruisciLivelli()
 
 void frmInizio::costruisciOperativita()
 {
-    Frame3 = cornice(area(), QStringLiteral("OPERATIVITA'"));
+    Frame3 = aspetto::corniceGialla(area(), QStringLiteral("OPERATIVITA'"));
     aspetto::posiziona(Frame3, 8745, 3615, 2925, 3660);
     Option3[0] = pulsante(Frame3, QStringLiteral("Avanti"), 0, 20);
     aspetto::posiziona(Option3[0], 90, 285, 2775, 1635);

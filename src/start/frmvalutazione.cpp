@@ -33,20 +33,11 @@ QString sceltaConDialogo(QWidget *padre)
                                         QStringLiteral("File CSV (*.csv);;Tutti i file (*)"));
 }
 
-QLabel *etichetta(QWidget *padre, const QString &testo, double punti, bool grassetto)
+QLabel *etichettaBlu(QWidget *padre, const QString &testo, double punti, bool grassetto)
 {
-    auto *label = new QLabel(testo, padre);
-    aspetto::impostaFont(label, QStringLiteral("Arial"), punti, grassetto);
+    QLabel *label = aspetto::etichettaArial(padre, testo, punti, grassetto);
     aspetto::impostaColoreTesto(label, aspetto::bluScuro);
     return label;
-}
-
-QGroupBox *cornice(QWidget *padre, const QString &titolo)
-{
-    auto *frame = new QGroupBox(titolo, padre);
-    aspetto::impostaFont(frame, QStringLiteral("Arial"), 10, true);
-    aspetto::impostaSfondo(frame, aspetto::giallinoChiaro);
-    return frame;
 }
 
 // Writes the whole file or nothing: an existing file is replaced only once the
@@ -72,7 +63,7 @@ FrmValutazione::FrmValutazione(QWidget *parent)
     setWindowTitle(QStringLiteral("Valutazione"));
     aspetto::impostaSfondo(area(), aspetto::giallinoChiaro);
 
-    lblTitolo = etichetta(area(), QStringLiteral("VALUTAZIONE DEL LAVORO"), 20, true);
+    lblTitolo = etichettaBlu(area(), QStringLiteral("VALUTAZIONE DEL LAVORO"), 20, true);
     lblTitolo->setAlignment(Qt::AlignCenter);
     aspetto::impostaSfondo(lblTitolo, aspetto::fuocoSpento);
     aspetto::posiziona(lblTitolo, 120, 60, 11670, 540);
@@ -84,13 +75,13 @@ FrmValutazione::FrmValutazione(QWidget *parent)
 
 void FrmValutazione::costruisciScala()
 {
-    fraScala = cornice(area(), QStringLiteral("COME SI VALUTA"));
+    fraScala = aspetto::corniceGialla(area(), QStringLiteral("COME SI VALUTA"));
     aspetto::posiziona(fraScala, 120, 660, 11670, 2880);
 
     const std::array<QString, 3> intestazioni{QStringLiteral("Valutazione"), QStringLiteral("Punteggio"),
                                               QStringLiteral("Risposte esatte")};
     for (std::size_t c = 0; c < intestazioni.size(); ++c) {
-        lblIntestazioneScala[c] = etichetta(fraScala, intestazioni[c], 11, true);
+        lblIntestazioneScala[c] = etichettaBlu(fraScala, intestazioni[c], 11, true);
         aspetto::posiziona(lblIntestazioneScala[c], sinistreScala[c], 300, larghezzeScala[c], altezzaRigaScala);
     }
     int top = 300;
@@ -99,14 +90,14 @@ void FrmValutazione::costruisciScala()
         const std::array<QString, 3> testi{riga.voto, riga.punteggio, riga.quota};
         std::array<QLabel *, 3> etichette{};
         for (std::size_t c = 0; c < testi.size(); ++c) {
-            etichette[c] = etichetta(fraScala, testi[c], 11, c == 0);
+            etichette[c] = etichettaBlu(fraScala, testi[c], 11, c == 0);
             aspetto::posiziona(etichette[c], sinistreScala[c], top, larghezzeScala[c], altezzaRigaScala);
         }
         aspetto::impostaColoreTesto(etichette[0], aspetto::rosso);
         lblScala.push_back(etichette);
     }
 
-    lblRegole = etichetta(fraScala, regoleValutazione(), 11, false);
+    lblRegole = etichettaBlu(fraScala, regoleValutazione(), 11, false);
     lblRegole->setWordWrap(true);
     lblRegole->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     aspetto::posiziona(lblRegole, 7920, 300, 3600, 2460);
@@ -114,7 +105,7 @@ void FrmValutazione::costruisciScala()
 
 void FrmValutazione::costruisciSerie()
 {
-    fraSerie = cornice(area(), QStringLiteral("SERIE ESEGUITE DA QUANDO IL PROGRAMMA È APERTO"));
+    fraSerie = aspetto::corniceGialla(area(), QStringLiteral("SERIE ESEGUITE DA QUANDO IL PROGRAMMA È APERTO"));
     aspetto::posiziona(fraSerie, 120, 3600, 11670, 3540);
 
     const QStringList intestazioni = intestazioniSerie();
@@ -127,7 +118,7 @@ void FrmValutazione::costruisciSerie()
     aspetto::impostaFont(tblSerie, QStringLiteral("Arial"), 10, false);
     aspetto::posiziona(tblSerie, 120, 300, 11430, 3120);
 
-    lblNessunaSerie = etichetta(fraSerie, QStringLiteral("Nessuna serie eseguita finora."), 12, true);
+    lblNessunaSerie = etichettaBlu(fraSerie, QStringLiteral("Nessuna serie eseguita finora."), 12, true);
     lblNessunaSerie->setAlignment(Qt::AlignCenter);
     aspetto::posiziona(lblNessunaSerie, 120, 1560, 11430, 480);
 }

@@ -135,7 +135,7 @@ void FrmStampaSchede::mostraRighe(const ElencoTesti<90> &righe)
 void FrmStampaSchede::StampaScheda()
 {
     auto stampante = servizi().creaStampante();
-    if (::StampaScheda(*stampante, modulo2()) == EsitoStampa::MancaCourier)
+    if (::StampaScheda(*stampante, modulo2()) == EsitoStampa::SenzaCourier)
         servizi().messaggio(messaggioMancaCourier);
     // A printer that fails has told the user already; the window stays as it was.
 }

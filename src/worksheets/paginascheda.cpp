@@ -10,7 +10,7 @@ constexpr int colonne[] = {1000, 6000};
 constexpr int gruppi[] = {2000, 6500, 11000};
 constexpr int passoRiga = 400;
 
-constexpr int margineSinistro = 1000;
+constexpr int margineScheda = 1000;
 constexpr int altezzaNome = 1000;
 constexpr int altezzaObiettivo = 1500;
 constexpr int altezzaPiede = 15100;
@@ -35,10 +35,10 @@ double dimensioneRighe(Modulo2::int16 tipoScheda)
 void StampaIntestazione(Stampante &stampante, const Modulo2 &stato)
 {
     stampante.impostaFont(QStringLiteral("Courier"));
-    stampante.posiziona(margineSinistro, altezzaNome);
+    stampante.posiziona(margineScheda, altezzaNome);
     stampante.impostaDimensione(14);
     stampante.stampa(QStringLiteral("Cognome e nome: "));
-    stampante.posiziona(margineSinistro, altezzaObiettivo);
+    stampante.posiziona(margineScheda, altezzaObiettivo);
     stampante.impostaDimensione(12);
     stampante.stampa(stato.DescrizioneObiettivo);
 }
@@ -47,7 +47,7 @@ EsitoStampa StampaScheda(Stampante &stampante, const Modulo2 &stato)
 {
     const QString courier = primoFontCourier(stampante);
     if (courier.isEmpty())
-        return EsitoStampa::MancaCourier;
+        return EsitoStampa::SenzaCourier;
     stampante.impostaFont(courier);
     StampaIntestazione(stampante, stato);
 
@@ -61,12 +61,12 @@ EsitoStampa StampaScheda(Stampante &stampante, const Modulo2 &stato)
         stampante.stampa(riga);
     }
     if (stampante.inErrore())
-        return EsitoStampa::Interrotta;
+        return EsitoStampa::NonRiuscita;
 
     stampante.impostaDimensione(8);
-    stampante.posiziona(margineSinistro, altezzaPiede);
+    stampante.posiziona(margineScheda, altezzaPiede);
     stampante.stampa(stato.DescrizioneObiettivo);
     if (stampante.inErrore() || !stampante.fineDocumento())
-        return EsitoStampa::Interrotta;
+        return EsitoStampa::NonRiuscita;
     return EsitoStampa::Stampata;
 }

@@ -5,18 +5,12 @@
 #include <QPoint>
 #include <QString>
 
-class Stampante;
+#include "frame/stampante.h"
 
 // The printed worksheet: the name line and the objective at the top, the 60
 // lines of ElencoOperazioni in two columns of three groups of ten, and the
 // objective again as a footer. Positions are in twips from the page's top-left
 // corner.
-
-enum class EsitoStampa {
-    Stampata,     // the page went out
-    MancaCourier, // the printer has neither "Courier New" nor "Courier": nothing printed
-    Interrotta,   // the printer failed; it has told the user already
-};
 
 inline const QString messaggioMancaCourier = QStringLiteral("Devi installare il font Courier o il font Courier New");
 

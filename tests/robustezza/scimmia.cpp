@@ -21,7 +21,6 @@ Q_GUI_EXPORT void qt_handleMouseEvent(QWindow *window, const QPointF &local, con
 namespace {
 
 constexpr int azioniRicordate = 25;
-constexpr float secondiPerGiorno = 86400.0f;
 
 struct Tasto
 {

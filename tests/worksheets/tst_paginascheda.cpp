@@ -61,10 +61,10 @@ constexpr Esito esiti[] = {
     {"Courier New", "Arial;Courier New", -1, EsitoStampa::Stampata, "Courier New"},
     {"Courier alone still prints", "Courier", -1, EsitoStampa::Stampata, "Courier"},
     {"the first of the two", "Courier;Courier New", -1, EsitoStampa::Stampata, "Courier"},
-    {"neither face: nothing printed", "Arial;Times New Roman", -1, EsitoStampa::MancaCourier, ""},
-    {"names must match exactly", "courier new;Courier New Bold", -1, EsitoStampa::MancaCourier, ""},
-    {"printer fails at line 31", "Courier New", 67, EsitoStampa::Interrotta, "Courier New"},
-    {"printer fails sending the page", "Courier New", 130, EsitoStampa::Interrotta, "Courier New"},
+    {"neither face: nothing printed", "Arial;Times New Roman", -1, EsitoStampa::SenzaCourier, ""},
+    {"names must match exactly", "courier new;Courier New Bold", -1, EsitoStampa::SenzaCourier, ""},
+    {"printer fails at line 31", "Courier New", 67, EsitoStampa::NonRiuscita, "Courier New"},
+    {"printer fails sending the page", "Courier New", 130, EsitoStampa::NonRiuscita, "Courier New"},
 };
 } // namespace
 
