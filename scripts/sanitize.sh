@@ -7,7 +7,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/deps.sh test
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON -DTARVELO_SANITIZE=ON
+# -O1 without debug information: instrumented code at -O2 -g compiles half
+# again as slowly, and the reports still name every function.
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O1 -DBUILD_TESTING=ON \
+    -DTARVELO_SANITIZE=ON
 cmake --build build-asan -j"$(nproc)"
 
 server=$(tests/support/cups/stampante-privata.sh start)
