@@ -64,29 +64,14 @@ inline QString rigaCorrente()
     return modulo2().ElencoOperazioni.valore(modulo2().NumeroOperazioni);
 }
 
-// The four panels that share one place: keypad, help question, notice, intervention.
-inline std::array<QWidget *, 4> riquadri(FrmOperativo *f)
-{
-    return {f->fraTastierino, f->fraAiuto, f->fraAvviso, f->fraIntervento};
-}
-
-// The panel in use: the only one enabled among the four (null if none or several).
+// The panel in use: the only one enabled among the four that share one place (null if none or several).
 inline QWidget *attivo(FrmOperativo *f)
 {
     QList<QWidget *> abilitati;
-    for (QWidget *r : riquadri(f))
+    for (QWidget *r : std::array<QWidget *, 4>{f->fraTastierino, f->fraAiuto, f->fraAvviso, f->fraIntervento})
         if (r->isEnabled())
             abilitati << r;
     return abilitati.size() == 1 ? abilitati.first() : nullptr;
-}
-
-// Registers a stand-in report window that counts its openings.
-inline void contaAperture(int &aperture)
-{
-    Finestre::istanza().registra(nomi::FrmStampaEsercizio, [&aperture] {
-        ++aperture;
-        return new Finestra(nomi::FrmStampaEsercizio, QSize(1440, 1440));
-    });
 }
 
 } // namespace prova

@@ -3,6 +3,7 @@
 #include "frame/modulo2.h"
 #include "frame/servizi.h"
 #include "support/orologiofinto.h"
+#include "worksheets/tabella.h"
 
 #include <QtTest>
 
@@ -11,6 +12,7 @@
 #include <climits>
 #include <map>
 #include <memory>
+#include <tuple>
 
 namespace {
 
@@ -26,6 +28,23 @@ void registra(Estremi &e, int numero, int controllo)
 {
     e = {std::min(e[0], numero), std::max(e[1], numero), std::min(e[2], controllo), std::max(e[3], controllo)};
 }
+
+// The numbers drawn (Termine1 to 3), the place of the unknown, the log line written.
+struct Riga { const char *nome; int operazione; Modulo2::int16 t1, t2, t3; int tipoDomanda, incognita; const char *riga; };
+constexpr Riga righe[] = {
+    {"7 + 25 + 3, result unknown", 1, 7, 25, 3, 1, 35, "   7 +   25 +    3 = ...    R."},
+    {"9 + 8 + 5, first number unknown", 1, 9, 8, 5, 2, 9, " ... +    8 +    5 =   22   R."},
+    {"9 + 8 + 5, second number unknown", 1, 9, 8, 5, 3, 8, "   9 +  ... +    5 =   22   R."},
+    {"9 + 8 + 5, third number unknown", 1, 9, 8, 5, 4, 5, "   9 +    8 +  ... =   22   R."},
+    {"subtraction 12, 5, 3, result unknown", 2, 12, 5, 3, 1, 12, "  20 -    5 -    3 = ...    R."},
+    {"subtraction 12, 5, 3, first unknown: ? - 5 - 3 = 12", 2, 12, 5, 3, 2, 20, " ... -    5 -    3 =   12   R."},
+    {"subtraction 12, 5, 3, second unknown: 20 - ? - 3 = 5", 2, 12, 5, 3, 3, 12, "  20 -  ... -    3 =    5   R."},
+    {"subtraction 12, 5, 3, third unknown: 20 - 5 - ? = 12", 2, 12, 5, 3, 4, 3, "  20 -    5 -  ... =   12   R."},
+    {"2 x 3 x 4, result unknown", 3, 2, 3, 4, 1, 24, "   2 x    3 x    4 = ...    R."},
+    {"2 x 3 x 4, first number unknown", 3, 2, 3, 4, 2, 2, " ... x    3 x    4 =   24   R."},
+    {"10 x 3 x 3, second number unknown", 3, 10, 3, 3, 3, 3, "  10 x  ... x    3 =   90   R."},
+    {"2 x 3 x 4, third number unknown", 3, 2, 3, 4, 4, 4, "   2 x    3 x  ... =   24   R."},
+};
 
 } // namespace
 
@@ -135,37 +154,18 @@ void TstGeneratore::estrazione()
 
 void TstGeneratore::rigaElenco_data()
 {
-    QTest::addColumn<int>("operazione");
-    QTest::addColumn<QList<int>>("termini");
-    QTest::addColumn<int>("tipoDomanda");
-    QTest::addColumn<int>("incognita");
-    QTest::addColumn<QString>("riga");
-    QTest::newRow("7 + 25 + 3, result unknown") << 1 << QList<int>{7, 25, 3} << 1 << 35 << "   7 +   25 +    3 = ...    R.";
-    QTest::newRow("9 + 8 + 5, first number unknown") << 1 << QList<int>{9, 8, 5} << 2 << 9 << " ... +    8 +    5 =   22   R.";
-    QTest::newRow("subtraction 12, 5, 3, result unknown") << 2 << QList<int>{12, 5, 3} << 1 << 12 << "  20 -    5 -    3 = ...    R.";
-    QTest::newRow("subtraction 12, 5, 3, second unknown: 20 - ? - 3 = 5")
-        << 2 << QList<int>{12, 5, 3} << 3 << 12 << "  20 -  ... -    3 =    5   R.";
-    QTest::newRow("2 x 3 x 4, result unknown") << 3 << QList<int>{2, 3, 4} << 1 << 24 << "   2 x    3 x    4 = ...    R.";
-    QTest::newRow("2 x 3 x 4, first number unknown") << 3 << QList<int>{2, 3, 4} << 2 << 2 << " ... x    3 x    4 =   24   R.";
-    QTest::newRow("10 x 3 x 3, second number unknown") << 3 << QList<int>{10, 3, 3} << 3 << 3 << "  10 x  ... x    3 =   90   R.";
-    QTest::newRow("2 x 3 x 4, third number unknown") << 3 << QList<int>{2, 3, 4} << 4 << 4 << "   2 x    3 x  ... =   24   R.";
+    righeDa(righe);
 }
 
 void TstGeneratore::rigaElenco()
 {
-    QFETCH(int, operazione);
-    QFETCH(QList<int>, termini);
-    QFETCH(int, tipoDomanda);
-    QFETCH(int, incognita);
-    QFETCH(QString, riga);
+    const Riga &r = rigaDi(righe);
     Modulo2 stato;
-    stato.Termine1 = static_cast<Modulo2::int16>(termini[0]);
-    stato.Termine2 = static_cast<Modulo2::int16>(termini[1]);
-    stato.Termine3 = static_cast<Modulo2::int16>(termini[2]);
+    std::tie(stato.Termine1, stato.Termine2, stato.Termine3) = std::tuple(r.t1, r.t2, r.t3);
     stato.NumeroOperazioni = 7;
-    SubVisualizza(stato, operazione, tipoDomanda);
-    QCOMPARE(int(stato.Incognita), incognita);
-    QCOMPARE(stato.ElencoOperazioni.valore(7), riga);
+    SubVisualizza(stato, r.operazione, r.tipoDomanda);
+    QCOMPARE(int(stato.Incognita), r.incognita);
+    QCOMPARE(stato.ElencoOperazioni.valore(7), QLatin1String(r.riga));
 }
 
 QTEST_GUILESS_MAIN(TstGeneratore)
