@@ -16,6 +16,28 @@
 
 namespace {
 
+// A row of the generator table: numbers from, to; check value (sum, minuend or product)
+// accepted from, to; the places of the unknown (TipoDomanda), in equal shares.
+struct Estrazione { const char *nome; int operazione, livello; std::array<int, 4> limiti; const char *posti; };
+constexpr Estrazione estrazioni[] = {
+    {"addition level 1: 1-20, sum 10-40", 1, 1, {1, 20, 10, 40}, "1"},
+    {"addition level 2: 1-30, sum 30-70", 1, 2, {1, 30, 30, 70}, "234"},
+    {"addition level 3: 1-40, sum 50-99", 1, 3, {1, 40, 50, 99}, "1234"},
+    {"addition level 4: 1-60, sum 10-99", 1, 4, {1, 60, 10, 99}, "1234"},
+    {"subtraction level 1: 1-20, minuend 10-40", 2, 1, {1, 20, 10, 40}, "1"},
+    {"subtraction level 2: 1-20, minuend 30-70", 2, 2, {1, 20, 30, 70}, "234"},
+    {"subtraction level 3: 20-49, minuend 50-98", 2, 3, {20, 49, 50, 98}, "1234"},
+    {"subtraction level 4: 1-60, minuend 10-99", 2, 4, {1, 60, 10, 99}, "1234"},
+    {"multiplication level 1: 1-10, product 10-40", 3, 1, {1, 10, 10, 40}, "1"},
+    {"multiplication level 2: 1-10, product 40-70", 3, 2, {1, 10, 40, 70}, "234"},
+    {"multiplication level 3: 1-10, product 50-99", 3, 3, {1, 10, 50, 99}, "1234"},
+    {"multiplication level 4: 1-10, product 10-99", 3, 4, {1, 10, 10, 99}, "1234"},
+    // No row: nothing drawn, nothing shown, never an index outside the table.
+    {"level 0 (nothing chosen)", 1, 0, {}, ""},
+    {"level 5", 2, 5, {}, ""},
+    {"operation 4", 4, 3, {}, ""},
+};
+
 // Draws go on until every extreme is reached, within these bounds.
 constexpr int estrazioniMinime = 3000;
 constexpr int estrazioniMassime = 200000;
@@ -55,118 +77,78 @@ class TstGeneratore final : public QObject
     Q_OBJECT
 
 private slots:
-    void estrazione_data();
-    void estrazione();
-    void rigaElenco_data();
-    void rigaElenco();
-};
-
-void TstGeneratore::estrazione_data()
-{
-    QTest::addColumn<int>("operazione");
-    QTest::addColumn<int>("livello");
-    QTest::addColumn<Estremi>("limiti"); // numbers from, to; check value accepted from, to
-    QTest::addColumn<QList<int>>("posti"); // the places of the unknown (TipoDomanda), in equal shares
-    const QList<int> tutti{1, 2, 3, 4};
-    QTest::newRow("addition level 1: 1-20, sum 10-40") << 1 << 1 << Estremi{1, 20, 10, 40} << QList<int>{1};
-    QTest::newRow("addition level 2: 1-30, sum 30-70") << 1 << 2 << Estremi{1, 30, 30, 70} << QList<int>{2, 3, 4};
-    QTest::newRow("addition level 3: 1-40, sum 50-99") << 1 << 3 << Estremi{1, 40, 50, 99} << tutti;
-    QTest::newRow("addition level 4: 1-60, sum 10-99") << 1 << 4 << Estremi{1, 60, 10, 99} << tutti;
-    QTest::newRow("subtraction level 1: 1-20, minuend 10-40") << 2 << 1 << Estremi{1, 20, 10, 40} << QList<int>{1};
-    QTest::newRow("subtraction level 2: 1-20, minuend 30-70") << 2 << 2 << Estremi{1, 20, 30, 70} << QList<int>{2, 3, 4};
-    QTest::newRow("subtraction level 3: 20-49, minuend 50-98") << 2 << 3 << Estremi{20, 49, 50, 98} << tutti;
-    QTest::newRow("subtraction level 4: 1-60, minuend 10-99") << 2 << 4 << Estremi{1, 60, 10, 99} << tutti;
-    QTest::newRow("multiplication level 1: 1-10, product 10-40") << 3 << 1 << Estremi{1, 10, 10, 40} << QList<int>{1};
-    QTest::newRow("multiplication level 2: 1-10, product 40-70") << 3 << 2 << Estremi{1, 10, 40, 70} << QList<int>{2, 3, 4};
-    QTest::newRow("multiplication level 3: 1-10, product 50-99") << 3 << 3 << Estremi{1, 10, 50, 99} << tutti;
-    QTest::newRow("multiplication level 4: 1-10, product 10-99") << 3 << 4 << Estremi{1, 10, 10, 99} << tutti;
-    // No row: nothing drawn, nothing shown, never an index outside the table.
-    QTest::newRow("level 0 (nothing chosen)") << 1 << 0 << Estremi{} << QList<int>{};
-    QTest::newRow("level 5") << 2 << 5 << Estremi{} << QList<int>{};
-    QTest::newRow("operation 0") << 0 << 1 << Estremi{} << QList<int>{};
-    QTest::newRow("operation 4") << 4 << 3 << Estremi{} << QList<int>{};
-}
-
-void TstGeneratore::estrazione()
-{
-    QFETCH(int, operazione);
-    QFETCH(int, livello);
-    QFETCH(Estremi, limiti);
-    QFETCH(QList<int>, posti);
-    const auto valoreControllo = [operazione](int a, int b, int c) { return operazione == operazioni::moltiplicazione ? a * b * c : a + b + c; };
-    auto orologio = std::make_shared<OrologioFinto>();
-    Servizi s;
-    s.orologio = orologio;
-    s.casuale.impostaSeme(static_cast<std::uint64_t>(operazione * 10 + livello));
-    Modulo2 stato;
-    stato.Operazione = static_cast<Modulo2::int16>(operazione);
-    stato.Livello = static_cast<Modulo2::int16>(livello);
-    stato.NumeroOperazioni = 1;
-    if (posti.isEmpty()) {
-        QVERIFY(!GeneraOperazione(stato, s));
-        QCOMPARE(stato.ElencoOperazioni.valore(1), QString());
-        return;
-    }
-
-    // The extremes a right draw reaches: those of every accepted triple of the range.
-    Estremi possibili = nessuno;
-    for (int a = limiti[0]; a <= limiti[1]; ++a)
-        for (int b = limiti[0]; b <= limiti[1]; ++b)
-            for (int c = limiti[0]; c <= limiti[1]; ++c) {
-                const int controllo = valoreControllo(a, b, c);
-                if (controllo >= limiti[2] && controllo <= limiti[3])
-                    registra(possibili, a, controllo);
-            }
-
-    Estremi visti = nessuno;
-    std::map<int, int> conteggi;
-    int estrazioni = 0;
-    for (; estrazioni < estrazioniMassime && (estrazioni < estrazioniMinime || visti != possibili); ++estrazioni) {
-        orologio->avanza(0.37f);
-        const auto riga = GeneraOperazione(stato, s);
-        QVERIFY(riga);
-        ++conteggi[stato.TipoDomanda];
-        // Messages are built only on a failure: this loop runs thousands of times.
-        const int controllo = valoreControllo(stato.Termine1, stato.Termine2, stato.Termine3);
-        for (int termine : {stato.Termine1, stato.Termine2, stato.Termine3}) {
-            if (termine < limiti[0] || termine > limiti[1] || controllo < limiti[2] || controllo > limiti[3])
-                QFAIL(qPrintable(QStringLiteral("number %1 or check value %2 out of range").arg(termine).arg(controllo)));
-            registra(visti, termine, controllo);
+    void estrazione_data() { righeDa(estrazioni); }
+    void estrazione()
+    {
+        const Estrazione &r = rigaDi(estrazioni);
+        const auto &limiti = r.limiti;
+        const auto valoreControllo = [&r](int a, int b, int c) { return r.operazione == 3 ? a * b * c : a + b + c; };
+        auto orologio = std::make_shared<OrologioFinto>();
+        Servizi s;
+        s.orologio = orologio;
+        s.casuale.impostaSeme(static_cast<std::uint64_t>(r.operazione * 10 + r.livello));
+        Modulo2 stato;
+        stato.Operazione = static_cast<Modulo2::int16>(r.operazione);
+        stato.Livello = static_cast<Modulo2::int16>(r.livello);
+        stato.NumeroOperazioni = 1;
+        const QByteArray posti(r.posti);
+        if (posti.isEmpty()) {
+            QVERIFY(!GeneraOperazione(stato, s));
+            QCOMPARE(stato.ElencoOperazioni.valore(1), QString());
+            return;
         }
-        // The row on screen is a true equality of numbers from 1 to 99 (a subtraction
-        // never reaches 0), and the unknown is the value of its place.
-        const auto &v = riga->valori;
-        const int risultato = operazione == 1 ? v[0] + v[1] + v[2] : operazione == 2 ? v[0] - v[1] - v[2] : v[0] * v[1] * v[2];
-        const bool nelleCifre = std::all_of(v.begin(), v.end(), [](int valore) { return valore >= 1 && valore <= 99; });
-        const auto posto = postoIncognita(stato.TipoDomanda);
-        if (!nelleCifre || risultato != v[3] || !posto || stato.Incognita != v[static_cast<std::size_t>(*posto)])
-            QFAIL(qPrintable(QStringLiteral("row %1 %2 %3 = %4, unknown %5 at %6")
-                                 .arg(v[0]).arg(v[1]).arg(v[2]).arg(v[3]).arg(stato.Incognita).arg(stato.TipoDomanda)));
+        // The extremes a right draw reaches: those of every accepted triple of the range.
+        Estremi possibili = nessuno;
+        for (int a = limiti[0]; a <= limiti[1]; ++a)
+            for (int b = limiti[0]; b <= limiti[1]; ++b)
+                for (int c = limiti[0]; c <= limiti[1]; ++c)
+                    if (const int v = valoreControllo(a, b, c); v >= limiti[2] && v <= limiti[3])
+                        registra(possibili, a, v);
+        Estremi visti = nessuno;
+        std::map<int, int> conteggi;
+        int n = 0;
+        for (; n < estrazioniMassime && (n < estrazioniMinime || visti != possibili); ++n) {
+            orologio->avanza(0.37f);
+            const auto riga = GeneraOperazione(stato, s);
+            QVERIFY(riga);
+            ++conteggi[stato.TipoDomanda];
+            // Messages are built only on a failure: this loop runs thousands of times.
+            const int controllo = valoreControllo(stato.Termine1, stato.Termine2, stato.Termine3);
+            for (int termine : {stato.Termine1, stato.Termine2, stato.Termine3}) {
+                if (termine < limiti[0] || termine > limiti[1] || controllo < limiti[2] || controllo > limiti[3])
+                    QFAIL(qPrintable(QStringLiteral("number %1 or check value %2 out of range").arg(termine).arg(controllo)));
+                registra(visti, termine, controllo);
+            }
+            // The row on screen is a true equality of numbers from 1 to 99 (a subtraction
+            // never reaches 0), and the unknown is the value of its place.
+            const auto &v = riga->valori;
+            const int risultato = r.operazione == 1 ? v[0] + v[1] + v[2] : r.operazione == 2 ? v[0] - v[1] - v[2] : v[0] * v[1] * v[2];
+            const bool nelleCifre = std::all_of(v.begin(), v.end(), [](int valore) { return valore >= 1 && valore <= 99; });
+            const auto posto = postoIncognita(stato.TipoDomanda);
+            if (!nelleCifre || risultato != v[3] || !posto || stato.Incognita != v[static_cast<std::size_t>(*posto)])
+                QFAIL(qPrintable(QStringLiteral("row %1 %2 %3 = %4, unknown %5 at %6")
+                                     .arg(v[0]).arg(v[1]).arg(v[2]).arg(v[3]).arg(stato.Incognita).arg(stato.TipoDomanda)));
+        }
+        QCOMPARE(visti, possibili);
+        QCOMPARE(int(conteggi.size()), int(posti.size()));
+        for (const char posto : posti) {
+            const double quota = double(conteggi[posto - '0']) / n;
+            QVERIFY2(qAbs(quota * double(posti.size()) - 1) < 0.1, qPrintable(QStringLiteral("place %1: share %2").arg(posto).arg(quota)));
+        }
     }
-    for (std::size_t i = 0; i < possibili.size(); ++i)
-        QCOMPARE(visti[i], possibili[i]);
-    QCOMPARE(int(conteggi.size()), int(posti.size()));
-    for (int posto : posti) {
-        const double quota = double(conteggi[posto]) / estrazioni;
-        QVERIFY2(qAbs(quota * double(posti.size()) - 1) < 0.1, qPrintable(QStringLiteral("place %1: share %2").arg(posto).arg(quota)));
+
+    void rigaElenco_data() { righeDa(righe); }
+    void rigaElenco()
+    {
+        const Riga &r = rigaDi(righe);
+        Modulo2 stato;
+        std::tie(stato.Termine1, stato.Termine2, stato.Termine3) = std::tuple(r.t1, r.t2, r.t3);
+        stato.NumeroOperazioni = 7;
+        SubVisualizza(stato, r.operazione, r.tipoDomanda);
+        QCOMPARE(int(stato.Incognita), r.incognita);
+        QCOMPARE(stato.ElencoOperazioni.valore(7), QLatin1String(r.riga));
     }
-}
-
-void TstGeneratore::rigaElenco_data()
-{
-    righeDa(righe);
-}
-
-void TstGeneratore::rigaElenco()
-{
-    const Riga &r = rigaDi(righe);
-    Modulo2 stato;
-    std::tie(stato.Termine1, stato.Termine2, stato.Termine3) = std::tuple(r.t1, r.t2, r.t3);
-    stato.NumeroOperazioni = 7;
-    SubVisualizza(stato, r.operazione, r.tipoDomanda);
-    QCOMPARE(int(stato.Incognita), r.incognita);
-    QCOMPARE(stato.ElencoOperazioni.valore(7), QLatin1String(r.riga));
-}
+};
 
 QTEST_GUILESS_MAIN(TstGeneratore)
 #include "tst_generatore.moc"

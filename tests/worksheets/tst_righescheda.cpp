@@ -71,30 +71,6 @@ constexpr Estratta estratte[] = {
     {"operation 8: no line", 8, 1, 1, 1, 0, 0, 0, 0, ""},
 };
 
-// A generator on a shared state and services of its own.
-struct Banco
-{
-    Modulo2 stato;
-    Servizi servizi;
-    GeneratoreSchede generatore{stato, servizi};
-
-    Banco(int16 operazione, int16 tipoDa, int16 tipoA, int16 livello)
-    {
-        servizi.orologio = std::make_shared<OrologioFinto>();
-        servizi.casuale.impostaSeme(20261205);
-        stato.Operazione = operazione;
-        stato.TipoDa = tipoDa;
-        stato.TipoA = tipoA;
-        stato.Livello = livello;
-    }
-
-    void riga(int16 indice)
-    {
-        stato.Indice = indice;
-        generatore.GeneraRiga();
-    }
-};
-
 // One side of a line read left to right: a number, then operator and number pairs.
 double valuta(const QStringList &pezzi)
 {
@@ -147,17 +123,22 @@ private slots:
     {
         const Estratta &e = rigaDi(estratte);
         const bool nessuna = QByteArray(e.operatori).isEmpty();
-        Banco banco(e.operazione, e.tipoDa, e.tipoA, e.livello);
-        const Modulo2 &s = banco.stato;
+        Modulo2 s;
+        std::tie(s.Operazione, s.TipoDa, s.TipoA, s.Livello) = std::tie(e.operazione, e.tipoDa, e.tipoA, e.livello);
+        Servizi servizi;
+        servizi.orologio = std::make_shared<OrologioFinto>(); // it never moves
+        servizi.casuale.impostaSeme(20261205);
+        GeneratoreSchede generatore{s, servizi};
         static const QRegularExpression operatore(QStringLiteral("[-+x:]"));
         QSet<int> casi, differenze;
         QSet<QString> diverse;
         QString visti;
         for (int i = 0; i < 400; ++i) {
             const auto indice = static_cast<int16>(1 + i % 60);
-            banco.stato.SchedaAlunni.imposta(indice, QStringLiteral("alunni"));
-            banco.stato.SchedaDocenti.imposta(indice, QStringLiteral("docenti"));
-            banco.riga(indice);
+            s.SchedaAlunni.imposta(indice, QStringLiteral("alunni"));
+            s.SchedaDocenti.imposta(indice, QStringLiteral("docenti"));
+            s.Indice = indice;
+            generatore.GeneraRiga();
             const QString alunno = s.SchedaAlunni.valore(indice);
             const QString docente = s.SchedaDocenti.valore(indice);
             // Every line is written, or both entries keep what they held.
@@ -167,7 +148,7 @@ private slots:
                 continue;
             const QString op = operatore.match(alunno).captured();
             visti += visti.contains(op) ? QString() : op;
-            const int caso = banco.generatore.Caso();
+            const int caso = generatore.Caso();
             QVERIFY(caso >= e.tipoDa && caso <= e.tipoA);
             casi.insert(caso);
             const bool somma = op == "+" || op == "-";
