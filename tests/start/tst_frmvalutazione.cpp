@@ -116,7 +116,6 @@ private slots:
         // The clock starts at 10:00:00 on 05/12/2026.
         const QString finita = QStringLiteral("05/12/2026|10:01:40|CALCOLO DELL'UNITÀ|1|20|17|100|DISTINTO");
         QTest::newRow("none") << "nessuna" << QStringList();
-        QTest::newRow("finished: ends at the 20th answer") << "finita" << QStringList{finita};
         QTest::newRow("restarted: the finished one and the one under way")
             << "ricominciata" << QStringList{finita, "05/12/2026|in corso|CALCOLO DELL'UNITÀ|1|3|3|15|OTTIMO"};
         QTest::newRow("left half-way: ends when the window goes")
