@@ -1,224 +1,197 @@
-// Printer faults seen from the windows: the private print server's queue
-// (started by scripts/test.sh) is stopped, or made to reject jobs, while the
-// report, the certificate and the worksheet are printed. Each time the user
-// gets one Italian message (the page waits in the queue, or is kept as a PDF
-// whose name the message gives), the window stays usable and the shared
-// state is as before the print.
-
-#include "istantanea.h"
+// Printer faults seen from the windows, as the report, the certificate and
+// the worksheet are printed: no print server at all, or the queue of the
+// private print server (tests/support/cups/stampante-privata.sh) stopped or
+// rejecting jobs. Each time the user gets one Italian message (the page waits
+// in the queue, or is kept as a PDF in Documents whose name the message
+// gives), the shared state is as before, and the window stays usable: it
+// prints again.
+//
+//   tst_guasti_stampante [senzaserver] [QtTest options]
+//
+// With "senzaserver" the print server named is a socket that does not exist;
+// otherwise the private one must be running.
 
 #include "printing/serieprova.h"
 #include "support/ambienteprova.h"
 #include "support/pdfstampato.h"
 
+#include "frame/finestra.h"
 #include "frame/finestre.h"
 #include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
 #include "frame/stampantereale.h"
-#include "printing/frmattestato.h"
-#include "printing/frmstampaesercizio.h"
-#include "printing/immagineattestato.h"
-#include "printing/pannellonome.h"
-#include "worksheets/frmstampaschede.h"
 
-#include <QLabel>
 #include <QProcess>
-#include <QPushButton>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
+enum class Guasto { SenzaServer, CodaFerma, CodaCheRifiuta };
+
+bool senzaServer = false;
 const QString coda = QStringLiteral("TEST"); // the private server's default queue
 const QString ferma = QStringLiteral("La stampante TEST è ferma: la pagina resta in coda e sarà stampata quando la "
                                      "stampante verrà riattivata.");
-const QString rifiuta = QStringLiteral("La stampante TEST non accetta lavori: la pagina è stata salvata nel file\n");
 
-enum class Pagina { Resoconto, Attestato, Scheda };
-enum class Guasto { CodaFerma, CodaCheRifiuta };
-
-// The queue put in a fault state and back when the row ends, even half-way.
-class CodaGuasta final
+// Stops the queue or makes it reject jobs (guasta), or undoes that.
+bool cambiaCoda(Guasto guasto, bool guasta)
 {
-public:
-    explicit CodaGuasta(Guasto guasto)
-        : m_togli(guasto == Guasto::CodaFerma ? QStringLiteral("cupsenable") : QStringLiteral("cupsaccept"))
-        , m_riuscito(QProcess::execute(guasto == Guasto::CodaFerma ? QStringLiteral("cupsdisable")
-                                                                     : QStringLiteral("cupsreject"),
-                                       {coda}) == 0)
-    {
+    const QString comando[2][2] = {{QStringLiteral("cupsenable"), QStringLiteral("cupsdisable")},
+                                   {QStringLiteral("cupsaccept"), QStringLiteral("cupsreject")}};
+    return guasto == Guasto::SenzaServer
+           || QProcess::execute(comando[guasto == Guasto::CodaCheRifiuta][guasta], {coda}) == 0;
+}
+
+// What a print must leave as it was.
+QStringList statoCondiviso()
+{
+    const Modulo2 &m = modulo2();
+    QStringList stato{m.NomeAlunno, m.Valutazione, QString::number(m.NumeroOperazioni),
+                      QString::number(m.RisposteEsatte)};
+    for (int r = 0; r <= ElencoTesti<90>::ultimo; ++r)
+        stato << m.ElencoOperazioni.valore(r) << m.SchedaAlunni.valore(r) << m.TempiEsercizi.valore(r);
+    return stato;
+}
+
+// Presses the usable button with that caption; false when there is none.
+bool premi(QWidget *finestra, const QString &testo)
+{
+    for (QPushButton *p : finestra->findChildren<QPushButton *>()) {
+        const auto *o = qobject_cast<PulsanteOpzione *>(p);
+        if ((o ? o->caption() : p->text()) == testo && p->isVisible() && p->isEnabled()) {
+            QTest::mouseClick(p, Qt::LeftButton);
+            return true;
+        }
     }
-    ~CodaGuasta() { ripara(); }
-    CodaGuasta(const CodaGuasta &) = delete;
-    CodaGuasta &operator=(const CodaGuasta &) = delete;
-
-    bool riuscito() const { return m_riuscito; }
-    void ripara() { QProcess::execute(m_togli, {coda}); }
-
-private:
-    QString m_togli;
-    bool m_riuscito = false;
-};
-
-void premi(QWidget *w)
-{
-    QTest::mousePress(w, Qt::LeftButton);
-    QTest::mouseRelease(w, Qt::LeftButton);
+    return false;
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(Pagina)
 Q_DECLARE_METATYPE(Guasto)
 
 class TstGuastiStampante final : public QObject
 {
     Q_OBJECT
 
+public:
+    explicit TstGuastiStampante(QString documenti) : m_documenti(std::move(documenti)) {}
+
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        if (!senzaServer && PdfStampato::cartella().isEmpty())
+            QSKIP(PdfStampato::senzaServer);
+    }
     void guasto_data();
     void guasto();
 
 private:
-    static Finestra *apri(Pagina pagina);
-    static QWidget *pulsanteStampa(Finestra *f, Pagina pagina);
-    static bool ancoraUsabile(Finestra *f, Pagina pagina);
-
-    QTemporaryDir m_casa; // HOME: the kept PDFs go to its Documents folder
+    QString m_documenti; // where the pages kept as PDFs go
 };
-
-void TstGuastiStampante::initTestCase()
-{
-    if (PdfStampato::cartella().isEmpty())
-        QSKIP(PdfStampato::senzaServer);
-    QVERIFY(QDir(m_casa.path()).mkpath(QStringLiteral("Documents")));
-    qputenv("HOME", QFile::encodeName(m_casa.path()));
-    qunsetenv("XDG_CONFIG_HOME");
-}
 
 void TstGuastiStampante::guasto_data()
 {
-    QTest::addColumn<Pagina>("pagina");
+    QTest::addColumn<QString>("finestra");
+    QTest::addColumn<QStringList>("scelte"); // pressed before the print
+    QTest::addColumn<QString>("stampa");
+    QTest::addColumn<QString>("testo"); // some text of the page
     QTest::addColumn<Guasto>("guasto");
-    QTest::addColumn<QString>("testoAtteso"); // a word of the page kept as a PDF; empty for a picture
-    QTest::newRow("report, stopped queue") << Pagina::Resoconto << Guasto::CodaFerma << QString();
-    QTest::newRow("report, queue rejecting jobs") << Pagina::Resoconto << Guasto::CodaCheRifiuta
-                                                  << QStringLiteral("Esercizio n.2");
-    QTest::newRow("certificate, stopped queue") << Pagina::Attestato << Guasto::CodaFerma << QString();
-    QTest::newRow("certificate, queue rejecting jobs") << Pagina::Attestato << Guasto::CodaCheRifiuta << QString();
-    QTest::newRow("worksheet, stopped queue") << Pagina::Scheda << Guasto::CodaFerma << QString();
-    QTest::newRow("worksheet, queue rejecting jobs") << Pagina::Scheda << Guasto::CodaCheRifiuta
-                                                     << QStringLiteral("Cognome e nome:");
-}
-
-Finestra *TstGuastiStampante::apri(Pagina pagina)
-{
-    serieprova::riempi(20, 17);
-    modulo2().NomeAlunno = QStringLiteral("Anna");
-    switch (pagina) {
-    case Pagina::Resoconto:
-        return Finestre::istanza().mostra(nomi::FrmStampaEsercizio);
-    case Pagina::Attestato:
-        return Finestre::istanza().mostra(nomi::FrmAttestato);
-    case Pagina::Scheda: {
-        modulo2().Operazione = 1;
-        modulo2().TipoDa = modulo2().TipoA = modulo2().Livello = 1;
-        auto *f = qobject_cast<FrmStampaSchede *>(Finestre::istanza().mostra(nomi::FrmStampaSchede));
-        if (!f || !QTest::qWaitForWindowActive(f))
-            return nullptr;
-        premi(f->Option1[1]);
-        premi(f->Option3[1]);
-        QTest::mouseClick(f->CmdSchedaAlunni, Qt::LeftButton);
-        return f;
+    const QList<std::pair<const char *, Guasto>> guasti =
+        senzaServer ? QList<std::pair<const char *, Guasto>>{{"no print server", Guasto::SenzaServer}}
+                    : QList<std::pair<const char *, Guasto>>{{"stopped queue", Guasto::CodaFerma},
+                                                             {"queue rejecting jobs", Guasto::CodaCheRifiuta}};
+    for (const auto &[nome, guasto] : guasti) {
+        QTest::addRow("report, %s", nome) << nomi::FrmStampaEsercizio << QStringList() << QStringLiteral("STAMPA")
+                                          << QStringLiteral("Esercizio n.2") << guasto;
+        QTest::addRow("certificate, %s", nome) << nomi::FrmAttestato << QStringList()
+                                               << QStringLiteral("STAMPA L'ATTESTATO") << QString() << guasto;
+        QTest::addRow("worksheet, %s", nome)
+            << nomi::FrmStampaSchede
+            << QStringList{QStringLiteral("Calcola risultato"), QStringLiteral("da 30  a  70"),
+                           QStringLiteral("VISUALIZZA SCHEDA ALUNNI")}
+            << QStringLiteral("STAMPA SCHEDA ALUNNI") << QStringLiteral("Cognome e nome:") << guasto;
     }
-    }
-    return nullptr;
-}
-
-QWidget *TstGuastiStampante::pulsanteStampa(Finestra *f, Pagina pagina)
-{
-    switch (pagina) {
-    case Pagina::Resoconto:
-        return static_cast<FrmStampaEsercizio *>(f)->Option1.at(2);
-    case Pagina::Attestato:
-        return static_cast<FrmAttestato *>(f)->Option5.at(0);
-    case Pagina::Scheda:
-        return static_cast<FrmStampaSchede *>(f)->CmdStampaAlunni;
-    }
-    return nullptr;
-}
-
-bool TstGuastiStampante::ancoraUsabile(Finestra *f, Pagina pagina)
-{
-    if (!Finestre::istanza().caricata(f->nome()) || !pulsanteStampa(f, pagina)->isEnabled())
-        return false;
-    switch (pagina) {
-    case Pagina::Resoconto: {
-        auto *r = static_cast<FrmStampaEsercizio *>(f);
-        premi(r->Option1.at(1));
-        return r->fraNome->isVisible();
-    }
-    case Pagina::Attestato:
-        return static_cast<FrmAttestato *>(f)->Picture1->isVisible();
-    case Pagina::Scheda: {
-        // A new sheet can be shown, and printed again.
-        auto *s = static_cast<FrmStampaSchede *>(f);
-        QTest::mouseClick(s->CmdSchedaAlunni, Qt::LeftButton);
-        return !s->LblOp[1]->text().isEmpty() && s->CmdStampaAlunni->isVisible();
-    }
-    }
-    return false;
 }
 
 void TstGuastiStampante::guasto()
 {
-    QFETCH(Pagina, pagina);
+    QFETCH(QString, finestra);
+    QFETCH(QStringList, scelte);
+    QFETCH(QString, stampa);
+    QFETCH(QString, testo);
     QFETCH(Guasto, guasto);
-    QFETCH(QString, testoAtteso);
-
     AmbienteProva ambiente;
     servizi().creaStampante = [] { return std::make_unique<StampanteReale>(); };
-    Finestra *f = apri(pagina);
-    QVERIFY(f);
-    const Istantanea prima = Istantanea::presa();
+    serieprova::riempi(20, 17);
+    modulo2().NomeAlunno = QStringLiteral("Anna");
+    modulo2().Operazione = 1;
+    modulo2().TipoDa = modulo2().TipoA = modulo2().Livello = 1;
+    Finestra *f = Finestre::istanza().mostra(finestra);
+    QVERIFY(f && QTest::qWaitForWindowActive(f));
+    for (const QString &scelta : scelte)
+        QVERIFY2(premi(f, scelta), qPrintable(scelta));
+    const QStringList prima = statoCondiviso();
 
     PdfStampato pdf;
-    CodaGuasta coda(guasto);
-    QVERIFY(coda.riuscito());
-    QWidget *stampa = pulsanteStampa(f, pagina);
-    QVERIFY(stampa && stampa->isEnabled());
-    if (qobject_cast<PulsanteOpzione *>(stampa))
-        premi(stampa);
-    else
-        QTest::mouseClick(stampa, Qt::LeftButton);
-
-    QCOMPARE(ambiente.messaggi().size(), 1);
-    const QString messaggio = ambiente.messaggi().constFirst();
-    if (guasto == Guasto::CodaFerma) {
-        QCOMPARE(messaggio, ferma);
-    } else {
-        QVERIFY2(messaggio.startsWith(rifiuta), qPrintable(messaggio));
-        const QString file = messaggio.mid(rifiuta.size());
-        QCOMPARE(QFileInfo(file).absolutePath(), QDir(m_casa.path()).filePath(QStringLiteral("Documents")));
-        QVERIFY(QFileInfo(file).size() > 0);
-        if (!testoAtteso.isEmpty())
-            QVERIFY2(testoDelPdf(file).contains(testoAtteso), qPrintable(file));
-        QVERIFY(QFile::remove(file));
+    QVERIFY(cambiaCoda(guasto, true));
+    const auto ripara = qScopeGuard([guasto] { cambiaCoda(guasto, false); });
+    const QString prefisso = guasto == Guasto::SenzaServer
+                                 ? QStringLiteral("Nessuna stampante disponibile: la pagina è stata salvata nel file\n")
+                                 : QStringLiteral("La stampante TEST non accetta lavori: la pagina è stata salvata "
+                                                  "nel file\n");
+    // Printed twice, each time into a PDF of its own; a stopped queue keeps one page.
+    const int volte = guasto == Guasto::CodaFerma ? 1 : 2;
+    for (int volta = 1; volta <= volte; ++volta) {
+        QVERIFY(premi(f, stampa));
+        QCOMPARE(ambiente.messaggi().size(), volta);
+        const QString messaggio = ambiente.messaggi().constLast();
+        QCOMPARE(statoCondiviso(), prima);
+        if (guasto == Guasto::CodaFerma) {
+            QCOMPARE(messaggio, ferma);
+            continue;
+        }
+        QVERIFY2(messaggio.startsWith(prefisso), qPrintable(messaggio));
+        const QFileInfo file(messaggio.mid(prefisso.size()));
+        QCOMPARE(file.absolutePath(), m_documenti);
+        QVERIFY(file.size() > 0);
+        QVERIFY2(testoDelPdf(file.filePath()).contains(testo), qPrintable(file.filePath()));
+        QVERIFY(QFile::remove(file.filePath()));
     }
-    QVERIFY2(Istantanea::presa() == prima, "the print changed the shared state");
-    QVERIFY(ancoraUsabile(f, pagina));
+    QVERIFY(Finestre::istanza().caricata(finestra));
 
     // A stopped queue keeps the page and prints it once started again; a
     // rejecting one never got it.
-    coda.ripara();
+    QVERIFY(cambiaCoda(guasto, false));
     if (guasto == Guasto::CodaFerma)
         QVERIFY2(pdf.attendi(), "the page kept in the stopped queue never came out");
-    else
+    else if (guasto == Guasto::CodaCheRifiuta)
         QVERIFY2(pdf.nessunLavoro(1500), "the queue that rejects jobs printed");
 }
 
-QTEST_MAIN(TstGuastiStampante)
+int main(int argc, char *argv[])
+{
+    QTemporaryDir casa;
+    const QString documenti = QDir(casa.path()).filePath(QStringLiteral("Documents"));
+    if (!casa.isValid() || !QDir().mkpath(documenti))
+        return 1;
+    qputenv("HOME", QFile::encodeName(casa.path()));
+    qunsetenv("XDG_CONFIG_HOME");
+    senzaServer = argc > 1 && qstrcmp(argv[1], "senzaserver") == 0;
+    if (senzaServer) {
+        qputenv("CUPS_SERVER", QFile::encodeName(casa.filePath(QStringLiteral("nessun-server.sock"))));
+        argv[1] = argv[0];
+        ++argv;
+        --argc;
+    }
+    QApplication app(argc, argv);
+    TstGuastiStampante prova(documenti);
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&prova, argc, argv);
+}
+
 #include "tst_guasti_stampante.moc"
