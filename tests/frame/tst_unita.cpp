@@ -8,51 +8,43 @@ class TstUnita final : public QObject
     Q_OBJECT
 
 private slots:
-    void colori_data();
-    void colori();
-    void twips_data();
-    void twips();
+    void colori_data()
+    {
+        QTest::addColumn<quint32>("bgr");
+        QTest::addColumn<quint32>("argb");
+        QTest::newRow("red") << quint32(0x000000FF) << quint32(0xFFFF0000);
+        QTest::newRow("dark blue") << quint32(0x00C00000) << quint32(0xFF0000C0);
+        QTest::newRow("brown, every channel") << quint32(0x00004080) << quint32(0xFF804000);
+        QTest::newRow("from its parts") << aspetto::bgr(255, 192, 128) << quint32(0xFFFFC080);
+    }
+
+    void colori()
+    {
+        QFETCH(quint32, bgr);
+        QFETCH(quint32, argb);
+        QCOMPARE(unita::coloreDaBgr(bgr), argb);
+    }
+
+    void twips_data()
+    {
+        QTest::addColumn<int>("twips");
+        QTest::addColumn<double>("dpi");
+        QTest::addColumn<int>("pixel");
+        QTest::newRow("one inch at 96 dpi") << 1440 << 96.0 << 96;
+        QTest::newRow("one inch at 600 dpi") << 1440 << 600.0 << 600;
+        QTest::newRow("rounds up to the nearest") << 22 << 96.0 << 1;
+        QTest::newRow("rounds down to the nearest") << 7 << 96.0 << 0;
+    }
+
+    void twips()
+    {
+        QFETCH(int, twips);
+        QFETCH(double, dpi);
+        QFETCH(int, pixel);
+        QCOMPARE(unita::twipsInPixel(twips, dpi), pixel);
+        QCOMPARE(unita::twipsInPunti(twips), twips / 20.0);
+    }
 };
-
-void TstUnita::colori_data()
-{
-    QTest::addColumn<quint32>("bgr");
-    QTest::addColumn<quint32>("argb");
-    QTest::newRow("red") << quint32(0x000000FF) << quint32(0xFFFF0000);
-    QTest::newRow("dark blue") << quint32(0x00C00000) << quint32(0xFF0000C0);
-    QTest::newRow("light yellow") << quint32(0x00C0FFFF) << quint32(0xFFFFFFC0);
-    QTest::newRow("brown") << quint32(0x00004080) << quint32(0xFF804000);
-    QTest::newRow("focus colour from its parts") << aspetto::bgr(255, 192, 128) << quint32(0xFFFFC080);
-    QTest::newRow("unfocused colour from its parts") << aspetto::bgr(255, 224, 192) << quint32(0xFFFFE0C0);
-}
-
-void TstUnita::colori()
-{
-    QFETCH(quint32, bgr);
-    QFETCH(quint32, argb);
-    QCOMPARE(unita::coloreDaBgr(bgr), argb);
-}
-
-void TstUnita::twips_data()
-{
-    QTest::addColumn<int>("twips");
-    QTest::addColumn<double>("dpi");
-    QTest::addColumn<int>("pixel");
-    QTest::newRow("one inch at 96 dpi") << 1440 << 96.0 << 96;
-    QTest::newRow("one inch at 600 dpi") << 1440 << 600.0 << 600;
-    QTest::newRow("15 twips are one screen pixel") << 15 << 96.0 << 1;
-    QTest::newRow("start window width") << 11910 << 96.0 << 794;
-    QTest::newRow("rounds to nearest") << 22 << 96.0 << 1;
-}
-
-void TstUnita::twips()
-{
-    QFETCH(int, twips);
-    QFETCH(double, dpi);
-    QFETCH(int, pixel);
-    QCOMPARE(unita::twipsInPixel(twips, dpi), pixel);
-    QCOMPARE(unita::twipsInPunti(1440), 72.0);
-}
 
 QTEST_GUILESS_MAIN(TstUnita)
 #include "tst_unita.moc"

@@ -1,5 +1,5 @@
-// The printed report: what goes on the page, in which order and font, and
-// what happens without Courier or with a failing printer.
+// The printed report: what goes on the page, in which order, place and font;
+// what happens without Courier or when the header fails.
 #include "printing/stampaesercizi.h"
 
 #include "serieprova.h"
@@ -8,17 +8,7 @@
 #include <QtTest>
 
 namespace {
-
 using Tipo = StampanteRegistrata::Tipo;
-using serieprova::rigaLog;
-
-Resoconto resocontoDiProva(int operazioni, const QString &nome = QString())
-{
-    Resoconto r{nome, QStringLiteral("05/12/2026"), {}, {QStringLiteral(" 57"), QString(), QString()}};
-    for (int i = 1; i <= operazioni; ++i)
-        r.righe.append(rigaLog(i));
-    return r;
-}
 
 // The calls of a recording printer as short readable lines.
 QStringList descrivi(const StampanteRegistrata &s)
@@ -39,37 +29,6 @@ QStringList descrivi(const StampanteRegistrata &s)
     }
     return d;
 }
-
-// A printer whose one call fails, as a header may: that call is lost and
-// inErrore() says so until the next call goes through.
-class StampanteConUnGuasto final : public Stampante
-{
-public:
-    StampanteConUnGuasto(StampanteRegistrata &vera, int guasta) : m_vera(vera), m_guasta(guasta) {}
-    int numeroFont() const override { return m_vera.numeroFont(); }
-    QString nomeFont(int i) const override { return m_vera.nomeFont(i); }
-    void impostaFont(const QString &n) override { if (passa()) m_vera.impostaFont(n); }
-    void impostaDimensione(double p) override { if (passa()) m_vera.impostaDimensione(p); }
-    void impostaGrassetto(bool g) override { if (passa()) m_vera.impostaGrassetto(g); }
-    void posiziona(int x, int y) override { if (passa()) m_vera.posiziona(x, y); }
-    void posizionaX(int x) override { if (passa()) m_vera.posizionaX(x); }
-    void posizionaY(int y) override { if (passa()) m_vera.posizionaY(y); }
-    void stampa(const QString &t, bool a) override { if (passa()) m_vera.stampa(t, a); }
-    void disegnaImmagine(const QImage &i, int x, int y) override { if (passa()) m_vera.disegnaImmagine(i, x, y); }
-    bool fineDocumento() override { return passa() && m_vera.fineDocumento(); }
-    bool inErrore() const override { return m_errore; }
-
-private:
-    bool passa() { return !(m_errore = m_contate++ == m_guasta); }
-    StampanteRegistrata &m_vera;
-    int m_guasta = 0;
-    int m_contate = 0;
-    bool m_errore = false;
-};
-
-const QStringList totali{QString(), "Eser. n.1: Tempo tot.  57 secondi", QString(),
-                         "Eser. n.2: Tempo tot.  secondi",  QString(), "Eser. n.3: Tempo tot.  secondi"};
-
 } // namespace
 
 class TestStampaEsercizi final : public QObject
@@ -77,64 +36,71 @@ class TestStampaEsercizi final : public QObject
     Q_OBJECT
 
 private slots:
-    // Eleven operations and a name: every call, position and size of the page.
-    void paginaConNome()
+    void pagina_data()
     {
-        StampanteRegistrata s;
-        QCOMPARE(StampaEsercizi(s, resocontoDiProva(11, QStringLiteral(" Luca  B "))), EsitoStampa::Stampata);
-        QStringList atteso{"font Courier New", "pos 1000 1000", "dim 16",
-                           "riga [Nome  Luca  B     Data di stampa 05/12/2026]",
-                           "dim 12", "bold 1", "y 2000", "riga []", "x 1000", "riga [Esercizio n.1]"};
-        for (int i = 1; i <= 11; ++i) {
-            if (i == 11)
-                atteso << "riga []" << "x 1000" << "riga [Esercizio n.2]";
-            atteso << "x 1000" << "riga [" + rigaLog(i) + ']';
+        QTest::addColumn<int>("operazioni");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<QStringList>("font");     // the printer's fonts
+        QTest::addColumn<QStringList>("inizio");   // the calls before the body; empty: no page at all
+        QTest::addColumn<QList<int>>("primeRighe"); // the log line after each heading
+
+        const QStringList corpo{"dim 12", "bold 1", "y 2000"};
+        const QStringList arialCourier{"Arial", "Courier New", "Courier"};
+        QTest::newRow("10 lines, no name: the dotted line, one heading")
+            << 10 << "" << arialCourier
+            << QStringList{"font Courier New", "pos 1000 1000", "dim 16", "pezzo [Nome '...................]",
+                           "pezzo [    Data di stampa 05/12/2026]"} + corpo
+            << QList<int>{1};
+        QTest::newRow("11 lines with a name as typed: a second heading before line 11")
+            << 11 << " Luca  B " << arialCourier
+            << QStringList{"font Courier New", "pos 1000 1000", "dim 16",
+                           "riga [Nome  Luca  B     Data di stampa 05/12/2026]"} + corpo
+            << QList<int>{1, 11};
+        QTest::newRow("21 lines, Courier listed first: a third heading")
+            << 21 << "Eva" << QStringList{"Courier", "Times", "Courier New"}
+            << QStringList{"font Courier", "pos 1000 1000", "dim 16", "riga [Nome Eva    Data di stampa 05/12/2026]"}
+                   + corpo
+            << QList<int>{1, 11, 21};
+        QTest::newRow("neither Courier nor Courier New: nothing sent")
+            << 12 << "" << QStringList{"Arial", "Courier 10 Pitch"} << QStringList{} << QList<int>{};
+    }
+
+    void pagina()
+    {
+        QFETCH(int, operazioni);
+        QFETCH(QString, nome);
+        QFETCH(QStringList, font);
+        QFETCH(QStringList, inizio);
+        QFETCH(QList<int>, primeRighe);
+        Resoconto r{nome, QStringLiteral("05/12/2026"), {}, {QStringLiteral(" 57"), QString(), QString()}};
+        QStringList atteso = inizio;
+        for (int i = 1; i <= operazioni; ++i) {
+            r.righe.append(serieprova::rigaLog(i));
+            if (primeRighe.contains(i))
+                atteso << "riga []" << "x 1000" << QStringLiteral("riga [Esercizio n.%1]").arg(primeRighe.indexOf(i) + 1);
+            atteso << "x 1000" << "riga [" + r.righe.last() + ']';
         }
         atteso << "riga []" << "pos 1000 13000" << "riga [Eser. n.1: Tempo tot.  57 secondi]"
                << "riga []" << "pos 1000 13500" << "riga [Eser. n.2: Tempo tot.  secondi]"
                << "riga []" << "pos 1000 14000" << "riga [Eser. n.3: Tempo tot.  secondi]" << "fine";
-        QCOMPARE(descrivi(s), atteso);
-    }
-
-    void intestazioneSenzaNome()
-    {
-        StampanteRegistrata s;
-        QVERIFY(StampaIntestazione(s, QString(), QStringLiteral("05/12/2026")));
-        QCOMPARE(descrivi(s), (QStringList{"pos 1000 1000", "dim 16", "pezzo [Nome '...................]",
-                                           "pezzo [    Data di stampa 05/12/2026]"}));
-    }
-
-    void fontCourier_data()
-    {
-        QTest::addColumn<QStringList>("font");
-        QTest::addColumn<QString>("scelto"); // empty: no page at all
-
-        QTest::newRow("Courier New first") << QStringList{"Arial", "Courier New", "Courier"} << "Courier New";
-        QTest::newRow("Courier first") << QStringList{"Courier", "Times", "Courier New"} << "Courier";
-        QTest::newRow("neither") << QStringList{"Arial", "Courier 10 Pitch"} << QString();
-    }
-
-    void fontCourier()
-    {
-        QFETCH(QStringList, font);
-        QFETCH(QString, scelto);
         StampanteRegistrata s(font);
-        const EsitoStampa esito = StampaEsercizi(s, resocontoDiProva(12));
-        QCOMPARE(esito, scelto.isEmpty() ? EsitoStampa::SenzaCourier : EsitoStampa::Stampata);
-        QCOMPARE(descrivi(s).value(0), scelto.isEmpty() ? QString() : "font " + scelto);
+        const EsitoStampa esito = StampaEsercizi(s, r);
+        QCOMPARE(esito, inizio.isEmpty() ? EsitoStampa::SenzaCourier : EsitoStampa::Stampata);
+        QCOMPARE(descrivi(s), inizio.isEmpty() ? QStringList{} : atteso);
     }
 
-    // No name, the dotted piece fails: the date is skipped, body and totals go out all the same.
+    // The dotted piece fails: the date is skipped, body and totals go out all the same.
     void guastoNellIntestazione()
     {
-        StampanteRegistrata vera;
-        StampanteConUnGuasto s(vera, 3); // counting from the font call
-        QCOMPARE(StampaEsercizi(s, resocontoDiProva(10)), EsitoStampa::Stampata);
-        QStringList atteso{QString(), "Esercizio n.1"};
+        StampanteRegistrata s;
+        s.falliscaSoloLaChiamata(3); // counting from the font call
+        Resoconto r{QString(), QStringLiteral("05/12/2026"), {}, {}};
         for (int i = 1; i <= 10; ++i)
-            atteso << rigaLog(i);
-        QCOMPARE(vera.testi(), atteso + totali);
-        QVERIFY(vera.documentoFinito());
+            r.righe.append(serieprova::rigaLog(i));
+        QCOMPARE(StampaEsercizi(s, r), EsitoStampa::Stampata);
+        QCOMPARE(s.testi().mid(0, 3), (QStringList{QString(), "Esercizio n.1", r.righe.first()}));
+        QCOMPARE(s.testi().size(), 2 + 10 + 6);
+        QVERIFY(s.documentoFinito());
     }
 };
 

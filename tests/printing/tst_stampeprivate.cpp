@@ -5,7 +5,6 @@
 #include "support/ambienteprova.h"
 #include "support/pdfstampato.h"
 
-#include "frame/finestre.h"
 #include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
@@ -22,10 +21,13 @@ class TstStampePrivate final : public QObject
 {
     Q_OBJECT
 
+private:
+    QTemporaryDir m_casa;
+    std::unique_ptr<AmbienteProva> m_ambiente;
+
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_casa.isValid());
         // A page kept as a PDF instead would land here, not in the user's home.
         qputenv("HOME", QFile::encodeName(m_casa.path()));
         qunsetenv("XDG_CONFIG_HOME");
@@ -41,22 +43,19 @@ private slots:
 
     void cleanup() { m_ambiente.reset(); }
 
+    // Read back line by line, blanks collapsed as pdftotext spaces words; in a Courier face.
     void resoconto()
     {
         serieprova::riempi(21, 17, QStringLiteral(" 143"));
         modulo2().NomeAlunno = QStringLiteral("Nicolò");
-        auto *f = qobject_cast<FrmStampaEsercizio *>(Finestre::istanza().mostra(nomi::FrmStampaEsercizio));
-        QVERIFY(f);
         PdfStampato pdf;
-        QTest::mouseClick(f->Option1.at(2), Qt::LeftButton);
-        QVERIFY2(pdf.attendi(), "nessun lavoro arrivato alla coda");
+        QTest::mouseClick(serieprova::apri<FrmStampaEsercizio>(nomi::FrmStampaEsercizio)->Option1.at(2), Qt::LeftButton);
+        QVERIFY2(pdf.attendi(), "no job reached the queue");
         QCOMPARE(m_ambiente->messaggi(), QStringList());
-        // Read back line by line; blanks collapsed, as pdftotext spaces words.
-        QStringList righe;
-        for (const QString &riga : pdf.testo().split(QLatin1Char('\n'))) {
-            if (!riga.simplified().isEmpty())
-                righe << riga.simplified();
-        }
+        QStringList righe = pdf.testo().split('\n');
+        for (QString &riga : righe)
+            riga = riga.simplified();
+        righe.removeAll(QString());
         QStringList attese{QStringLiteral("Nome Nicolò Data di stampa 05/12/2026")};
         for (int i = 1; i <= 21; ++i) {
             if (i % 10 == 1)
@@ -65,31 +64,29 @@ private slots:
         }
         attese << "Eser. n.1: Tempo tot. 143 secondi" << "Eser. n.2: Tempo tot. secondi" << "Eser. n.3: Tempo tot. secondi";
         QCOMPARE(righe, attese);
-        const QStringList font = fontDelPdf(pdf.file());
-        QVERIFY2(!font.filter(QStringLiteral("Mono")).isEmpty() || !font.filter(QStringLiteral("Courier")).isEmpty(),
-                 qPrintable(font.join(QLatin1Char(','))));
+        const QList<QStringList> font = elencoDelPdf(QStringLiteral("pdffonts"), pdf.file());
+        QVERIFY(!font.isEmpty());
+        for (const QStringList &f : font)
+            QVERIFY2(f.at(0).contains(QLatin1String("Mono")), qPrintable(f.at(0)));
     }
 
+    // The page holds the drawn picture, whole and in colour, and no text of its own.
     void attestato()
     {
         serieprova::riempi(20, 18);
-        auto *f = qobject_cast<FrmAttestato *>(Finestre::istanza().mostra(nomi::FrmAttestato));
-        QVERIFY(f);
+        auto *f = serieprova::apri<FrmAttestato>(nomi::FrmAttestato);
         PdfStampato pdf;
         QTest::mouseClick(f->Option5.at(0), Qt::LeftButton);
-        QVERIFY2(pdf.attendi(), "nessun lavoro arrivato alla coda");
+        QVERIFY2(pdf.attendi(), "no job reached the queue");
         QCOMPARE(m_ambiente->messaggi(), QStringList());
-        // The page holds the drawn picture, whole and in colour, and no text of its own.
-        const QVector<ImmagineStampata> immagini = immaginiDelPdf(pdf.file());
+        const QList<QStringList> immagini = elencoDelPdf(QStringLiteral("pdfimages -list"), pdf.file());
         QCOMPARE(immagini.size(), 1);
-        QCOMPARE(QSize(immagini.at(0).larghezza, immagini.at(0).altezza), f->Picture1->immagine().size());
-        QCOMPARE(immagini.at(0).colore, QStringLiteral("rgb"));
+        // page num type width height color ...
+        const QSize dimensione = f->Picture1->immagine().size();
+        QCOMPARE(immagini.at(0).mid(3, 3), (QStringList{QString::number(dimensione.width()),
+                                                         QString::number(dimensione.height()), "rgb"}));
         QVERIFY(pdf.testo().simplified().isEmpty());
     }
-
-private:
-    QTemporaryDir m_casa;
-    std::unique_ptr<AmbienteProva> m_ambiente;
 };
 
 QTEST_MAIN(TstStampePrivate)

@@ -23,16 +23,16 @@ public:
     AmbienteProva &operator=(const AmbienteProva &) = delete;
 
     OrologioFinto &orologio() { return *m_orologio; }
-    /** The printers handed out so far, one per page, oldest first. */
+    // The printers handed out so far, one per page, oldest first.
     const std::vector<StampanteRegistrata *> &stampanti() const { return m_stampanti; }
-    /** The fonts the next printers offer. */
+    // The fonts the next printers offer.
     void impostaFontStampante(QStringList font) { m_font = std::move(font); }
-    /** The next printer fails from call n on (see StampanteRegistrata). */
+    // The next printer fails from call n on (see StampanteRegistrata).
     void impostaGuastoStampante(int n) { m_guastoDa = n; }
 
-    /** The texts of the message boxes shown so far. */
+    // The texts of the message boxes shown so far.
     const QStringList &messaggi() const { return m_messaggi; }
-    /** How many times the last window went and the program would have ended. */
+    // How many times the last window went and the program would have ended.
     int fineProgramma() const { return m_fine; }
     QString cartella() const { return m_cartella.path(); }
 

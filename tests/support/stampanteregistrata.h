@@ -2,13 +2,16 @@
 
 #include "frame/stampante.h"
 
+#include <QImage>
 #include <QSize>
 #include <QStringList>
 
+#include <memory>
 #include <vector>
 
 // A printer that records every call, for tests of printed pages. It can be
-// told which fonts it offers and to fail from a given call on.
+// told which fonts it offers and to fail from a given call on, or at one call
+// only (a passing hiccup: the next call goes through again).
 class StampanteRegistrata final : public Stampante
 {
 public:
@@ -17,43 +20,82 @@ public:
     struct Chiamata
     {
         Tipo tipo = Tipo::Fine;
-        QString testo{}; // font name, or printed text
+        QString testo{};   // font name, or printed text
         double numero = 0; // font size, or bold as 0/1
-        int x = 0;      // position, or image position
+        int x = 0;         // position, or image position
         int y = 0;
         bool aCapo = true;
         QSize dimensioneImmagine{};
     };
 
-    explicit StampanteRegistrata(QStringList font = {QStringLiteral("Arial"), QStringLiteral("Courier New")});
+    explicit StampanteRegistrata(QStringList font = {QStringLiteral("Arial"), QStringLiteral("Courier New")})
+        : m_font(std::move(font))
+    {
+    }
 
-    int numeroFont() const override;
-    QString nomeFont(int i) const override;
-    void impostaFont(const QString &nome) override;
-    void impostaDimensione(double punti) override;
-    void impostaGrassetto(bool grassetto) override;
-    void posiziona(int x, int y) override;
-    void posizionaX(int x) override;
-    void posizionaY(int y) override;
-    void stampa(const QString &testo, bool aCapo = true) override;
-    void disegnaImmagine(const QImage &immagine, int x, int y) override;
-    bool fineDocumento() override;
-    bool inErrore() const override { return m_errore; }
+    // A printer of its own that records into this one's log: a window may own
+    // and destroy it while the test still reads the page here.
+    std::unique_ptr<Stampante> gemella() const
+    {
+        auto gemella = std::make_unique<StampanteRegistrata>(m_font);
+        gemella->m_stato = m_stato;
+        return gemella;
+    }
 
-    /** From the n-th call on (counting from 0, font list reads excluded) every call fails. */
-    void falliscaDallaChiamata(int n) { m_fallisciDa = n; }
+    int numeroFont() const override { return static_cast<int>(m_font.size()); }
+    QString nomeFont(int i) const override { return m_font.value(i); }
+    void impostaFont(const QString &nome) override { registra({Tipo::Font, nome}); }
+    void impostaDimensione(double punti) override { registra({Tipo::Dimensione, {}, punti}); }
+    void impostaGrassetto(bool grassetto) override { registra({Tipo::Grassetto, {}, grassetto ? 1.0 : 0.0}); }
+    void posiziona(int x, int y) override { registra({Tipo::Posizione, {}, 0, x, y}); }
+    void posizionaX(int x) override { registra({Tipo::PosizioneX, {}, 0, x, 0}); }
+    void posizionaY(int y) override { registra({Tipo::PosizioneY, {}, 0, 0, y}); }
+    void stampa(const QString &testo, bool aCapo = true) override { registra({Tipo::Testo, testo, 0, 0, 0, aCapo}); }
+    void disegnaImmagine(const QImage &immagine, int x, int y) override
+    {
+        registra({Tipo::Immagine, {}, 0, x, y, true, immagine.size()});
+    }
+    bool fineDocumento() override { return registra({Tipo::Fine}); }
+    bool inErrore() const override { return m_stato->errore; }
 
-    const std::vector<Chiamata> &chiamate() const { return m_chiamate; }
-    /** The printed texts, in order. */
-    QStringList testi() const;
-    bool documentoFinito() const;
+    // From the n-th call on (counting from 0, font list reads excluded) every call fails.
+    void falliscaDallaChiamata(int n) { m_stato->guastoDa = n; }
+    // Only the n-th call fails; inErrore() says so until the next call.
+    void falliscaSoloLaChiamata(int n) { m_stato->guastoSolo = n; }
+
+    const std::vector<Chiamata> &chiamate() const { return m_stato->chiamate; }
+    // The printed texts, in order.
+    QStringList testi() const
+    {
+        QStringList elenco;
+        for (const auto &c : chiamate()) {
+            if (c.tipo == Tipo::Testo)
+                elenco.append(c.testo);
+        }
+        return elenco;
+    }
+    bool documentoFinito() const { return !chiamate().empty() && chiamate().back().tipo == Tipo::Fine; }
 
 private:
-    bool registra(Chiamata chiamata);
+    struct Stato
+    {
+        std::vector<Chiamata> chiamate;
+        int guastoDa = -1;
+        int guastoSolo = -1;
+        int contate = 0;
+        bool errore = false;
+    };
+
+    bool registra(Chiamata chiamata)
+    {
+        Stato &s = *m_stato;
+        const int n = s.contate++;
+        s.errore = (s.guastoDa >= 0 && n >= s.guastoDa) || n == s.guastoSolo;
+        if (!s.errore)
+            s.chiamate.push_back(std::move(chiamata));
+        return !s.errore;
+    }
 
     QStringList m_font;
-    std::vector<Chiamata> m_chiamate;
-    int m_fallisciDa = -1;
-    int m_contate = 0;
-    bool m_errore = false;
+    std::shared_ptr<Stato> m_stato = std::make_shared<Stato>();
 };
