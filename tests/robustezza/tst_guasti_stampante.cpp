@@ -3,8 +3,7 @@
 // private print server (tests/support/cups/stampante-privata.sh) stopped or
 // rejecting jobs. Each time the user gets one Italian message (the page waits
 // in the queue, or is kept as a PDF in Documents whose name the message
-// gives), the shared state is as before, and the window stays usable: it
-// prints again.
+// gives), the shared state is as before, and the window stays usable.
 //
 //   tst_guasti_stampante [senzaserver] [QtTest options]
 //
@@ -16,8 +15,6 @@
 #include "support/pdfstampato.h"
 
 #include "frame/finestra.h"
-#include "frame/finestre.h"
-#include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
@@ -33,17 +30,17 @@ namespace {
 enum class Guasto { SenzaServer, CodaFerma, CodaCheRifiuta };
 
 bool senzaServer = false;
-const QString coda = QStringLiteral("TEST"); // the private server's default queue
+QString documenti; // Documents in a home of the test's own: where pages are kept as PDFs
 const QString ferma = QStringLiteral("La stampante TEST è ferma: la pagina resta in coda e sarà stampata quando la "
                                      "stampante verrà riattivata.");
 
-// Stops the queue or makes it reject jobs (guasta), or undoes that.
+// Stops the private server's queue or makes it reject jobs (guasta), or undoes that.
 bool cambiaCoda(Guasto guasto, bool guasta)
 {
-    const QString comando[2][2] = {{QStringLiteral("cupsenable"), QStringLiteral("cupsdisable")},
-                                   {QStringLiteral("cupsaccept"), QStringLiteral("cupsreject")}};
+    const char *comando[2][2] = {{"cupsenable", "cupsdisable"}, {"cupsaccept", "cupsreject"}};
     return guasto == Guasto::SenzaServer
-           || QProcess::execute(comando[guasto == Guasto::CodaCheRifiuta][guasta], {coda}) == 0;
+           || QProcess::execute(QString::fromLatin1(comando[guasto == Guasto::CodaCheRifiuta][guasta]),
+                                {QStringLiteral("TEST")}) == 0;
 }
 
 // What a print must leave as it was.
@@ -78,9 +75,6 @@ class TstGuastiStampante final : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit TstGuastiStampante(QString documenti) : m_documenti(std::move(documenti)) {}
-
 private slots:
     void initTestCase()
     {
@@ -89,9 +83,6 @@ private slots:
     }
     void guasto_data();
     void guasto();
-
-private:
-    QString m_documenti; // where the pages kept as PDFs go
 };
 
 void TstGuastiStampante::guasto_data()
@@ -101,20 +92,19 @@ void TstGuastiStampante::guasto_data()
     QTest::addColumn<QString>("stampa");
     QTest::addColumn<QString>("testo"); // some text of the page
     QTest::addColumn<Guasto>("guasto");
-    const QList<std::pair<const char *, Guasto>> guasti =
-        senzaServer ? QList<std::pair<const char *, Guasto>>{{"no print server", Guasto::SenzaServer}}
-                    : QList<std::pair<const char *, Guasto>>{{"stopped queue", Guasto::CodaFerma},
-                                                             {"queue rejecting jobs", Guasto::CodaCheRifiuta}};
-    for (const auto &[nome, guasto] : guasti) {
-        QTest::addRow("report, %s", nome) << nomi::FrmStampaEsercizio << QStringList() << QStringLiteral("STAMPA")
-                                          << QStringLiteral("Esercizio n.2") << guasto;
-        QTest::addRow("certificate, %s", nome) << nomi::FrmAttestato << QStringList()
-                                               << QStringLiteral("STAMPA L'ATTESTATO") << QString() << guasto;
-        QTest::addRow("worksheet, %s", nome)
-            << nomi::FrmStampaSchede
-            << QStringList{QStringLiteral("Calcola risultato"), QStringLiteral("da 30  a  70"),
-                           QStringLiteral("VISUALIZZA SCHEDA ALUNNI")}
-            << QStringLiteral("STAMPA SCHEDA ALUNNI") << QStringLiteral("Cognome e nome:") << guasto;
+    const char *descrizioni[] = {"no print server", "stopped queue", "queue rejecting jobs"};
+    for (const Guasto g : senzaServer ? QList{Guasto::SenzaServer} : QList{Guasto::CodaFerma, Guasto::CodaCheRifiuta}) {
+        const char *d = descrizioni[int(g)];
+        QTest::addRow("report, %s", d) << nomi::FrmStampaEsercizio << QStringList() << QStringLiteral("STAMPA")
+                                       << QStringLiteral("Esercizio n.2") << g;
+        QTest::addRow("certificate, %s", d) << nomi::FrmAttestato << QStringList()
+                                            << QStringLiteral("STAMPA L'ATTESTATO") << QString() << g;
+        QTest::addRow("worksheet, %s", d) << nomi::FrmStampaSchede
+                                          << QStringList{QStringLiteral("Calcola risultato"),
+                                                         QStringLiteral("da 30  a  70"),
+                                                         QStringLiteral("VISUALIZZA SCHEDA ALUNNI")}
+                                          << QStringLiteral("STAMPA SCHEDA ALUNNI")
+                                          << QStringLiteral("Cognome e nome:") << g;
     }
 }
 
@@ -129,8 +119,7 @@ void TstGuastiStampante::guasto()
     servizi().creaStampante = [] { return std::make_unique<StampanteReale>(); };
     serieprova::riempi(20, 17);
     modulo2().NomeAlunno = QStringLiteral("Anna");
-    modulo2().Operazione = 1;
-    modulo2().TipoDa = modulo2().TipoA = modulo2().Livello = 1;
+    modulo2().Operazione = modulo2().TipoDa = modulo2().TipoA = modulo2().Livello = 1;
     Finestra *f = Finestre::istanza().mostra(finestra);
     QVERIFY(f && QTest::qWaitForWindowActive(f));
     for (const QString &scelta : scelte)
@@ -140,13 +129,10 @@ void TstGuastiStampante::guasto()
     PdfStampato pdf;
     QVERIFY(cambiaCoda(guasto, true));
     const auto ripara = qScopeGuard([guasto] { cambiaCoda(guasto, false); });
-    const QString prefisso = guasto == Guasto::SenzaServer
-                                 ? QStringLiteral("Nessuna stampante disponibile: la pagina è stata salvata nel file\n")
-                                 : QStringLiteral("La stampante TEST non accetta lavori: la pagina è stata salvata "
-                                                  "nel file\n");
-    // Printed twice, each time into a PDF of its own; a stopped queue keeps one page.
-    const int volte = guasto == Guasto::CodaFerma ? 1 : 2;
-    for (int volta = 1; volta <= volte; ++volta) {
+    const QString prefisso = guasto == Guasto::SenzaServer ? QStringLiteral("Nessuna stampante disponibile")
+                                                           : QStringLiteral("La stampante TEST non accetta lavori");
+    // Usable: it prints again, into a PDF of its own. (A stopped queue keeps one page.)
+    for (int volta = 1; volta <= (guasto == Guasto::CodaFerma ? 1 : 2); ++volta) {
         QVERIFY(premi(f, stampa));
         QCOMPARE(ambiente.messaggi().size(), volta);
         const QString messaggio = ambiente.messaggi().constLast();
@@ -155,14 +141,13 @@ void TstGuastiStampante::guasto()
             QCOMPARE(messaggio, ferma);
             continue;
         }
-        QVERIFY2(messaggio.startsWith(prefisso), qPrintable(messaggio));
-        const QFileInfo file(messaggio.mid(prefisso.size()));
-        QCOMPARE(file.absolutePath(), m_documenti);
-        QVERIFY(file.size() > 0);
-        QVERIFY2(testoDelPdf(file.filePath()).contains(testo), qPrintable(file.filePath()));
+        QVERIFY2(messaggio.startsWith(prefisso + QStringLiteral(": la pagina è stata salvata nel file\n")),
+                 qPrintable(messaggio));
+        const QFileInfo file(messaggio.section(QLatin1Char('\n'), 1));
+        QCOMPARE(file.absolutePath(), documenti);
+        QVERIFY2(file.size() > 0 && testoDelPdf(file.filePath()).contains(testo), qPrintable(file.filePath()));
         QVERIFY(QFile::remove(file.filePath()));
     }
-    QVERIFY(Finestre::istanza().caricata(finestra));
 
     // A stopped queue keeps the page and prints it once started again; a
     // rejecting one never got it.
@@ -176,7 +161,7 @@ void TstGuastiStampante::guasto()
 int main(int argc, char *argv[])
 {
     QTemporaryDir casa;
-    const QString documenti = QDir(casa.path()).filePath(QStringLiteral("Documents"));
+    documenti = QDir(casa.path()).filePath(QStringLiteral("Documents"));
     if (!casa.isValid() || !QDir().mkpath(documenti))
         return 1;
     qputenv("HOME", QFile::encodeName(casa.path()));
@@ -189,7 +174,7 @@ int main(int argc, char *argv[])
         --argc;
     }
     QApplication app(argc, argv);
-    TstGuastiStampante prova(documenti);
+    TstGuastiStampante prova;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&prova, argc, argv);
 }
