@@ -17,7 +17,19 @@
 #include <functional>
 
 namespace {
-using Righe = QList<QPair<QString, bool>>; // text, aCapo
+// A page of text: the font, where it starts (twips) and its pieces (text, aCapo); where the last piece
+// lands: at the left edge or after the first piece, so many lines below the first; the face monospace or not.
+struct Pagina
+{
+    QString font;
+    double punti = 0;
+    bool grassetto = false;
+    QPoint twips;
+    QList<QPair<QString, bool>> righe;
+    bool dalBordo = false;
+    int righeSotto = 0;
+    bool mono = false;
+};
 
 const QString prefisso = QStringLiteral("Nessuna stampante disponibile: la pagina è stata salvata nel file\n");
 constexpr double tolleranza = 1.5; // points: pdftotext boxes follow the glyphs
@@ -65,24 +77,16 @@ private slots:
     void pdfDiRiserva_data()
     {
         QTest::addColumn<QString>("documenti"); // made under HOME; empty: none
-        QTest::addColumn<QString>("userDirs");  // ~/.config/user-dirs.dirs; empty: none
-        QTest::newRow("Documents of the home") << "Documents" << "";
-        QTest::newRow("documents folder from user-dirs.dirs") << "Documenti" << "XDG_DOCUMENTS_DIR=\"$HOME/Documenti\"\n";
-        QTest::newRow("no documents folder: the current folder") << "" << "";
+        QTest::newRow("in the documents folder") << "Documents";
+        QTest::newRow("no documents folder: in the current folder") << "";
     }
 
     void pdfDiRiserva()
     {
         QFETCH(QString, documenti);
-        QFETCH(QString, userDirs);
         AmbienteProva ambiente; // current folder: an empty temporary one
         const QDir casa(m_casa.path());
         QVERIFY(documenti.isEmpty() || casa.mkpath(documenti));
-        if (!userDirs.isEmpty()) {
-            QVERIFY(casa.mkpath(QStringLiteral(".config")));
-            QFile file(casa.filePath(QStringLiteral(".config/user-dirs.dirs")));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(userDirs.toUtf8()) > 0);
-        }
         const QString file = stampaNelPdf(ambiente, [](Stampante &s) { s.stampa(QStringLiteral("Esercizio 7 + 5")); });
         QVERIFY2(!file.isEmpty(), qPrintable(ambiente.messaggi().join('|')));
         QCOMPARE(QFileInfo(file).absolutePath(), documenti.isEmpty() ? ambiente.cartella() : casa.filePath(documenti));
@@ -92,89 +96,44 @@ private slots:
 
     void pagina_data()
     {
-        QTest::addColumn<QString>("font");
-        QTest::addColumn<double>("punti");
-        QTest::addColumn<bool>("grassetto");
-        QTest::addColumn<QPoint>("twips");
-        QTest::addColumn<Righe>("righe");
-        QTest::addColumn<bool>("dalBordo"); // the last word starts at the left edge; else after the first text
-        QTest::addColumn<int>("righeSotto"); // lines between the first word and the last
-        QTest::addColumn<bool>("mono");
-
+        QTest::addColumn<Pagina>("p");
         QTest::newRow("Arial 12 at two inches, a capo: next line from the left edge")
-            << "Arial" << 12.0 << false << QPoint(2880, 2880) << Righe{{"PRIMA", true}, {"SECONDA", true}} << true << 1
-            << false;
+            << Pagina{"Arial", 12, false, {2880, 2880}, {{"PRIMA", true}, {"SECONDA", true}}, true, 1, false};
         QTest::newRow("Courier New 10 bold, line left open: the text goes on after")
-            << "Courier New" << 10.0 << true << QPoint(720, 1440) << Righe{{"Nome: ", false}, {"Mario", true}} << false
-            << 0 << true;
+            << Pagina{"Courier New", 10, true, {720, 1440}, {{"Nome: ", false}, {"Mario", true}}, false, 0, true};
         QTest::newRow("Courier 20, an empty text is an empty line")
-            << "Courier" << 20.0 << false << QPoint(7200, 12000) << Righe{{"PRIMA", true}, {"", true}, {"TERZA", true}}
-            << true << 2 << true;
+            << Pagina{"Courier", 20, false, {7200, 12000}, {{"PRIMA", true}, {"", true}, {"TERZA", true}}, true, 2, true};
     }
 
     void pagina()
     {
-        QFETCH(QString, font);
-        QFETCH(double, punti);
-        QFETCH(bool, grassetto);
-        QFETCH(QPoint, twips);
-        QFETCH(Righe, righe);
-        QFETCH(bool, dalBordo);
-        QFETCH(int, righeSotto);
-        QFETCH(bool, mono);
+        QFETCH(Pagina, p);
         AmbienteProva ambiente;
         const QString file = stampaNelPdf(ambiente, [&](Stampante &s) {
-            s.impostaFont(font);
-            s.impostaDimensione(punti);
-            s.impostaGrassetto(grassetto);
-            s.posiziona(twips.x(), twips.y());
-            for (const auto &[testo, aCapo] : righe)
+            s.impostaFont(p.font);
+            s.impostaDimensione(p.punti);
+            s.impostaGrassetto(p.grassetto);
+            s.posiziona(p.twips.x(), p.twips.y());
+            for (const auto &[testo, aCapo] : p.righe)
                 s.stampa(testo, aCapo);
         });
         QVERIFY(!file.isEmpty());
-        QFont qfont(font);
-        qfont.setPointSizeF(punti);
-        qfont.setBold(grassetto);
-        const QSizeF primaRiga = misura(qfont, righe.first().first);
-        const QPointF inizio = QPointF(twips) / 20.0; // twips to points
-        const QPointF ultima(dalBordo ? 0.0 : inizio.x() + primaRiga.width(), inizio.y() + righeSotto * primaRiga.height());
-        const QRectF prima = parolaDelPdf(file, righe.first().first.trimmed());
-        const QRectF dopo = parolaDelPdf(file, righe.last().first);
+        QFont font(p.font);
+        font.setPointSizeF(p.punti);
+        font.setBold(p.grassetto);
+        const QSizeF primaRiga = misura(font, p.righe.first().first);
+        const QPointF inizio = QPointF(p.twips) / 20.0; // twips to points
+        const QPointF ultima(p.dalBordo ? 0.0 : inizio.x() + primaRiga.width(),
+                             inizio.y() + p.righeSotto * primaRiga.height());
+        const QRectF prima = parolaDelPdf(file, p.righe.first().first.trimmed());
+        const QRectF dopo = parolaDelPdf(file, p.righe.last().first);
         QVERIFY2(!prima.isNull() && !dopo.isNull(), qPrintable(testoDelPdf(file)));
         QVERIFY2((prima.topLeft() - inizio).manhattanLength() < tolleranza, qPrintable(QTest::toString(prima)));
         QVERIFY2((dopo.topLeft() - ultima).manhattanLength() < tolleranza, qPrintable(QTest::toString(dopo)));
         const QList<QStringList> usati = elencoDelPdf(QStringLiteral("pdffonts"), file);
         QCOMPARE(usati.size(), 1);
-        QCOMPARE(usati.at(0).at(0).contains(QLatin1String("Mono")), mono);
-        QCOMPARE(usati.at(0).at(0).contains(QLatin1String("Bold")), grassetto);
-    }
-
-    // fontconfig maps both Courier names to an installed monospace face: the printer lists them.
-    void courierOfferto()
-    {
-        StampanteReale stampante;
-        QStringList offerti;
-        for (int i = 0; i <= stampante.numeroFont(); ++i)
-            offerti.append(stampante.nomeFont(i));
-        QVERIFY(offerti.contains(QStringLiteral("Courier")));
-        QCOMPARE(primoFontCourier(stampante), QStringLiteral("Courier New"));
-        QCOMPARE(offerti.last(), QString());
-    }
-
-    // Drawn at its natural size, the picture keeps its own density on paper.
-    void immagineAGrandezzaNaturale()
-    {
-        AmbienteProva ambiente;
-        QImage immagine(300, 150, QImage::Format_RGB32);
-        immagine.fill(Qt::darkGreen);
-        immagine.setDotsPerMeterX(qRound(300 / 0.0254));
-        immagine.setDotsPerMeterY(qRound(300 / 0.0254));
-        const QString file = stampaNelPdf(ambiente, [&](Stampante &s) { s.disegnaImmagine(immagine, 1440, 1440); });
-        const QList<QStringList> immagini = elencoDelPdf(QStringLiteral("pdfimages -list"), file);
-        QCOMPARE(immagini.size(), 1);
-        // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
-        QCOMPARE(immagini.at(0).mid(3, 2), (QStringList{"300", "150"}));
-        QCOMPARE(immagini.at(0).mid(12, 2), (QStringList{"300", "300"}));
+        QCOMPARE(usati.at(0).at(0).contains(QLatin1String("Mono")), p.mono);
+        QCOMPARE(usati.at(0).at(0).contains(QLatin1String("Bold")), p.grassetto);
     }
 
     // No documents folder and a current folder that no longer exists: even root cannot write there.

@@ -15,17 +15,12 @@ namespace serieprova {
 // eighth line is answered wrong first and then corrected.
 inline QString rigaLog(int i)
 {
-    auto campo = [](int n) { return (QStringLiteral(" ") + QString::number(n)).rightJustified(4); };
-    const int n1 = i % 80 + 1;
-    QString riga = campo(n1) + QStringLiteral(" + ") + campo(5) + QStringLiteral(" + ") + campo(3)
-                   + QStringLiteral(" = ... ") + QStringLiteral("   R.");
-    if (i % 8 == 0)
-        return riga + QString::number(n1 + 9) + QStringLiteral("* ") + QStringLiteral(" ") + QString::number(n1 + 8)
-               + QStringLiteral("° ");
-    return riga + QString::number(n1 + 8) + QStringLiteral("  ");
+    const int n = i % 80 + 1;
+    const QString riga = QStringLiteral("%1 + %2 + %3 = ...    R.").arg(n, 4).arg(5, 4).arg(3, 4);
+    return riga + (i % 8 == 0 ? QStringLiteral("%1*  %2° ").arg(n + 9).arg(n + 8) : QStringLiteral("%1  ").arg(n + 8));
 }
 
-/** Fills log lines 1 to operazioni, the counts and the first exercise's total time. */
+// Fills log lines 1 to operazioni, the counts and the first exercise's total time.
 inline void riempi(int operazioni, int esatte, const QString &tempoTotale = QStringLiteral(" 57"))
 {
     auto &m = modulo2();
@@ -42,7 +37,7 @@ inline void riempi(int operazioni, int esatte, const QString &tempoTotale = QStr
     m.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
 }
 
-/** Shows the window and waits until it has the keyboard. */
+// Shows the window and waits until it has the keyboard.
 template <class Finestra>
 Finestra *apri(const QString &nome)
 {

@@ -81,10 +81,13 @@ private slots:
         QCOMPARE(m_ambiente->messaggi(), QStringList());
         const QList<QStringList> immagini = elencoDelPdf(QStringLiteral("pdfimages -list"), pdf.file());
         QCOMPARE(immagini.size(), 1);
-        // page num type width height color ...
-        const QSize dimensione = f->Picture1->immagine().size();
-        QCOMPARE(immagini.at(0).mid(3, 3), (QStringList{QString::number(dimensione.width()),
-                                                         QString::number(dimensione.height()), "rgb"}));
+        // page num type width height color comp bpc enc interp object ID x-ppi y-ppi ...: drawn at its natural
+        // size, the picture keeps its own density on paper.
+        const QImage &immagine = f->Picture1->immagine();
+        const QString dpi = QString::number(qRound(immagine.dotsPerMeterX() * 0.0254));
+        QCOMPARE(immagini.at(0).mid(3, 3), (QStringList{QString::number(immagine.width()),
+                                                         QString::number(immagine.height()), "rgb"}));
+        QCOMPARE(immagini.at(0).mid(12, 2), (QStringList{dpi, dpi}));
         QVERIFY(pdf.testo().simplified().isEmpty());
     }
 };
