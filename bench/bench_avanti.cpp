@@ -10,6 +10,8 @@
 // of the thread is reported: on a busy machine the wall-clock tail mostly
 // measures waiting for a core.
 
+#include "cronometro.h"
+
 #include "exercise/frmoperativo.h"
 #include "exercise/rigaoperazione.h"
 #include "exercise/riquadroscelta.h"
@@ -25,26 +27,36 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <algorithm>
-#include <chrono>
 #include <ctime>
 #include <cstdio>
-#include <vector>
+#include <functional>
 
 namespace {
 
-// Notes that the watched label has been painted.
-class Dipinto final : public QObject
+// Times a press until the watched control has been painted, in milliseconds.
+class FinoAlDisegno final : public QObject
 {
 public:
-    bool dipinto = false;
+    explicit FinoAlDisegno(QWidget *osservato) { osservato->installEventFilter(this); }
+
+    double millisecondi(const std::function<void()> &premi)
+    {
+        m_dipinto = false;
+        const auto inizio = std::chrono::steady_clock::now();
+        premi();
+        while (!m_dipinto)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return millisecondiDa(inizio);
+    }
 
     bool eventFilter(QObject *, QEvent *evento) override
     {
-        if (evento->type() == QEvent::Paint)
-            dipinto = true;
+        m_dipinto = m_dipinto || evento->type() == QEvent::Paint;
         return false;
     }
+
+private:
+    bool m_dipinto = false;
 };
 
 void premi(QWidget *pulsante)
@@ -60,24 +72,11 @@ void rispondiGiusto(FrmOperativo *f)
     premi(f->fraTastierino->Option2[Tastierino::verifica]);
 }
 
-double percentile(std::vector<double> valori, double quota)
-{
-    std::sort(valori.begin(), valori.end());
-    const auto i = static_cast<std::size_t>(quota * static_cast<double>(valori.size() - 1) + 0.5);
-    return valori[std::min(i, valori.size() - 1)];
-}
-
 double cpuMs()
 {
     timespec t{};
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
     return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1.0e6;
-}
-
-void stampa(const char *nome, const std::vector<double> &tempi)
-{
-    std::printf("  %-10s median %.3f ms   99th percentile %.3f ms   max %.3f ms\n", nome, percentile(tempi, 0.5),
-                percentile(tempi, 0.99), *std::max_element(tempi.begin(), tempi.end()));
 }
 
 // The same on bare Qt: a push button whose press writes the next number into
@@ -92,19 +91,12 @@ std::vector<double> tempiNudi(int volte)
     int numero = 0;
     QObject::connect(pulsante, &QPushButton::pressed, etichetta,
                      [etichetta, &numero] { etichetta->setText(QString::number(++numero)); });
-    Dipinto dipinto;
-    etichetta->installEventFilter(&dipinto);
+    FinoAlDisegno cronometro(etichetta);
     finestra.showMaximized();
     QCoreApplication::processEvents();
     std::vector<double> tempi;
-    for (int i = 0; i < volte; ++i) {
-        dipinto.dipinto = false;
-        const auto inizio = std::chrono::steady_clock::now();
-        premi(pulsante);
-        while (!dipinto.dipinto)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        tempi.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - inizio).count());
-    }
+    for (int i = 0; i < volte; ++i)
+        tempi.push_back(cronometro.millisecondi([pulsante] { premi(pulsante); }));
     return tempi;
 }
 
@@ -122,14 +114,11 @@ int main(int argc, char *argv[])
     auto *f = qobject_cast<FrmOperativo *>(Finestre::istanza().mostra(nomi::FrmOperativo));
     if (!f)
         return 1;
-    Dipinto dipinto;
-    f->frmNumero->lblRisultato1->installEventFilter(&dipinto);
+    FinoAlDisegno cronometro(f->frmNumero->lblRisultato1);
     QCoreApplication::processEvents();
 
     std::vector<double> tempi;
     std::vector<double> cpu;
-    tempi.reserve(static_cast<std::size_t>(operazioni));
-    cpu.reserve(static_cast<std::size_t>(operazioni));
     while (static_cast<int>(tempi.size()) < operazioni) {
         rispondiGiusto(f);
         QCoreApplication::processEvents();
@@ -138,23 +127,15 @@ int main(int argc, char *argv[])
             QCoreApplication::processEvents();
             continue;
         }
-        dipinto.dipinto = false;
-        const auto inizio = std::chrono::steady_clock::now();
         const double inizioCpu = cpuMs();
-        premi(f->fraTastierino->Option2[Tastierino::avanti]);
-        while (!dipinto.dipinto)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        const auto fine = std::chrono::steady_clock::now();
+        tempi.push_back(cronometro.millisecondi([f] { premi(f->fraTastierino->Option2[Tastierino::avanti]); }));
         cpu.push_back(cpuMs() - inizioCpu);
-        tempi.push_back(std::chrono::duration<double, std::milli>(fine - inizio).count());
     }
 
-    std::printf("Avanti -> next operation painted, %d operations\n", operazioni);
-    stampa("wall clock", tempi);
-    stampa("CPU", cpu);
+    std::printf("Avanti -> next operation painted, CPU time of the thread: median %.3f ms, 99th percentile %.3f ms\n",
+                percentile(cpu, 0.5), percentile(cpu, 0.99));
     Finestre::istanza().scarica(nomi::FrmOperativo);
     const std::vector<double> nudi = tempiNudi(operazioni);
-    stampa("bare Qt", nudi);
     std::printf("riga|Avanti to next operation painted, median of %d, ms|%.3f|%.3f|\n", operazioni,
                 percentile(tempi, 0.5), percentile(nudi, 0.5));
     std::printf("riga|Avanti to next operation painted, 99th percentile, ms|%.3f|%.3f|16\n",

@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 giri=${1:-15}
 scripts/deps.sh
 cmake -S bench -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench -j"$(nproc)" --target finestranuda avvio misura schede bench_avanti stampe >/dev/null
+cmake --build build-bench -j"$(nproc)" --target finestranuda avvio misura bench_avanti stampe >/dev/null
 
 # The programs run in an empty folder of their own (the start window writes
 # its settings file there, pages without a printer are kept as PDFs there),
@@ -30,7 +30,6 @@ dettagli="$bin/dettagli.txt"
     export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$lavoro/runtime" CUPS_SERVER="$lavoro/nessun-server.sock"
     "$bin/misura" "$giri" "bare window=$bin/finestranuda" "TARVELO start window=$bin/avvio"
     "$bin/bench_avanti" 1000
-    "$bin/schede" 50
     "$bin/stampe" 50
 ) >"$dettagli" 2>&1 || { cat "$dettagli"; exit 1; }
 
