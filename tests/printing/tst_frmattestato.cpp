@@ -56,6 +56,8 @@ private slots:
         QCOMPARE(f->Label1->text().isEmpty(), operazioni >= 10);
         QTest::mouseClick(f->Option5.at(0), Qt::LeftButton);
         QCOMPARE(m_ambiente->stampanti().size(), size_t(stampabile ? 1 : 0));
+        f->EseguiScelta(0); // the action itself refuses too, whatever calls it
+        QCOMPARE(m_ambiente->stampanti().size(), size_t(stampabile ? 2 : 0));
         if (stampabile) {
             const auto &chiamate = m_ambiente->stampanti().front()->chiamate();
             QCOMPARE(chiamate.at(1).dimensioneImmagine, f->Picture1->immagine().size());
