@@ -126,9 +126,9 @@ private slots:
         f->m_due->move(0, 0);
         f->area()->resize(design.width() * 2, 0);
         QCOMPARE(f->m_due->geometry(), QRect(due.left() * 2, 0, due.width() * 2, 0));
+        QCOMPARE(f->m_libero->geometry(), QRect(10, 10, 20, 20));
         f->area()->resize(design);
         QCOMPARE(f->m_due->geometry(), due);
-        QCOMPARE(f->m_libero->geometry(), QRect(10, 10, 20, 20));
     }
 };
 
