@@ -85,15 +85,12 @@ void PulsanteOpzione::mousePressEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
-    QPushButton::mousePressEvent(event);
+    // The button acts on the press and is never shown held down: the action
+    // may open a message box or another window that takes the release, and a
+    // button left down there would look pressed when its window came back.
+    event->accept();
     // The action may unload the window this button lives on: emit last.
     emit premuto(m_indice);
-}
-
-void PulsanteOpzione::mouseReleaseEvent(QMouseEvent *event)
-{
-    QPushButton::mouseReleaseEvent(event);
-    setDown(false);
 }
 
 void PulsanteOpzione::keyPressEvent(QKeyEvent *event)
@@ -122,14 +119,12 @@ void PulsanteOpzione::keyReleaseEvent(QKeyEvent *event)
 void PulsanteOpzione::focusInEvent(QFocusEvent *event)
 {
     QPushButton::focusInEvent(event);
-    setDown(false);
     aggiornaSfondo();
 }
 
 void PulsanteOpzione::focusOutEvent(QFocusEvent *event)
 {
     QPushButton::focusOutEvent(event);
-    setDown(false);
     m_tastoInCorso = false;
     aggiornaSfondo();
 }
