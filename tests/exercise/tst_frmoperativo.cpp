@@ -1,7 +1,7 @@
 // The exercise window on screen: typing, judging, help and its refusals, the
 // statistics panel, a whole series and its end.
 #include "provafrmoperativo.h"
-#include "worksheets/tabella.h"
+#include "support/tabella.h"
 
 #include "exercise/linea.h"
 

@@ -3,7 +3,7 @@
 #include "frame/modulo2.h"
 #include "frame/servizi.h"
 #include "support/orologiofinto.h"
-#include "worksheets/tabella.h"
+#include "support/tabella.h"
 
 #include <QtTest>
 

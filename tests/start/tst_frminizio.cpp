@@ -10,7 +10,7 @@
 #include "frame/pulsanteopzione.h"
 #include "frame/unita.h"
 #include "start/frminizio.h"
-#include "worksheets/tabella.h"
+#include "support/tabella.h"
 
 #include <QAction>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "start/elencoserie.h"
 #include "start/frmvalutazione.h"
 #include "start/registroserie.h"
-#include "worksheets/tabella.h"
+#include "support/tabella.h"
 
 #include <QFile>
 #include <QTableWidget>

@@ -1,5 +1,5 @@
 #include "finestraschede.h"
-#include "tabella.h"
+#include "support/tabella.h"
 
 #include "../support/ambienteprova.h"
 

@@ -1,4 +1,4 @@
-#include "tabella.h"
+#include "support/tabella.h"
 
 #include "../support/stampanteregistrata.h"
 #include "worksheets/paginascheda.h"

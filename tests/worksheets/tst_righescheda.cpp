@@ -1,4 +1,4 @@
-#include "tabella.h"
+#include "support/tabella.h"
 
 #include "../support/orologiofinto.h"
 #include "frame/servizi.h"
