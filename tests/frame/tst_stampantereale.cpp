@@ -47,6 +47,12 @@ QString stampaNelPdf(const AmbienteProva &ambiente, const std::function<void(Sta
     return m.size() == 1 && m.at(0).startsWith(prefisso) ? m.at(0).mid(prefisso.size()) : QString();
 }
 
+// Where a word was found, in points, for a failure message.
+QString posto(const QRectF &parola)
+{
+    return QStringLiteral("found at %1, %2 pt").arg(parola.left()).arg(parola.top());
+}
+
 // Width of the text and line height of the font, in points, measured at the printer's 1200 dpi.
 QSizeF misura(const QFont &font, const QString &testo)
 {
@@ -128,8 +134,8 @@ private slots:
         const QRectF prima = parolaDelPdf(file, p.righe.first().first.trimmed());
         const QRectF dopo = parolaDelPdf(file, p.righe.last().first);
         QVERIFY2(!prima.isNull() && !dopo.isNull(), qPrintable(testoDelPdf(file)));
-        QVERIFY2((prima.topLeft() - inizio).manhattanLength() < tolleranza, qPrintable(QTest::toString(prima)));
-        QVERIFY2((dopo.topLeft() - ultima).manhattanLength() < tolleranza, qPrintable(QTest::toString(dopo)));
+        QVERIFY2((prima.topLeft() - inizio).manhattanLength() < tolleranza, qPrintable(posto(prima)));
+        QVERIFY2((dopo.topLeft() - ultima).manhattanLength() < tolleranza, qPrintable(posto(dopo)));
         const QList<QStringList> usati = elencoDelPdf(QStringLiteral("pdffonts"), file);
         QCOMPARE(usati.size(), 1);
         QCOMPARE(usati.at(0).at(0).contains(QLatin1String("Mono")), p.mono);
