@@ -1,6 +1,5 @@
 // The certificate window on the real widgets, offscreen: the grade and the
-// print button, the drawing on the picture, printing, the keyboard and the
-// end of the session.
+// print button, printing and the end of the session.
 #include "serieprova.h"
 #include "support/ambienteprova.h"
 
@@ -63,45 +62,6 @@ private slots:
             QCOMPARE(chiamate.at(1).dimensioneImmagine, f->Picture1->immagine().size());
             QVERIFY(m_ambiente->stampanti().front()->documentoFinito());
         }
-    }
-
-    // Drawn on the picture at its size, the red title centred; the drawing stays through a resize.
-    void disegno()
-    {
-        serieprova::riempi(20, 18);
-        FrmAttestato *f = apri();
-        const QImage prima = f->Picture1->immagine();
-        QCOMPARE(prima.size(), f->Picture1->size());
-        QRect titolo; // the red pixels in the top fifth: "DIPLOMA DI MERITO"
-        for (int y = 0; y < prima.height() / 5; ++y) {
-            for (int x = 0; x < prima.width(); ++x) {
-                const QRgb p = prima.pixel(x, y);
-                if (qRed(p) > 180 && qGreen(p) < 90 && qBlue(p) < 90)
-                    titolo |= QRect(x, y, 1, 1);
-            }
-        }
-        QVERIFY(titolo.isValid() && titolo.top() > 20);
-        QVERIFY(qAbs(titolo.center().x() - prima.width() / 2.0) <= 2.0);
-        f->showNormal();
-        f->resize(f->width() - 120, f->height() - 80);
-        QCoreApplication::processEvents();
-        QVERIFY(f->Picture1->size() != prima.size());
-        QCOMPARE(f->Picture1->immagine(), prima);
-    }
-
-    // From FINE SESSIONE, 2 focuses TORNA; there Enter goes back to the report.
-    void tastiera()
-    {
-        serieprova::riempi(20, 20);
-        Finestre::istanza().mostra(nomi::FrmStampaEsercizio);
-        FrmAttestato *f = apri();
-        f->Option5.at(2)->setFocus();
-        QTest::keyClick(f->Option5.at(2), Qt::Key_2);
-        QCOMPARE(QApplication::focusWidget(), f->Option5.at(1));
-        QTest::keyClick(f->Option5.at(1), Qt::Key_Return);
-        QVERIFY(!Finestre::istanza().caricata(nomi::FrmAttestato));
-        QVERIFY(Finestre::istanza().caricata(nomi::FrmStampaEsercizio));
-        QCOMPARE(m_ambiente->fineProgramma(), 0);
     }
 
     // FINE SESSIONE writes the settings file and closes every window.

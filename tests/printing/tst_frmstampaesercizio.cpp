@@ -133,29 +133,6 @@ private slots:
         tieni(Qt::Key_Return, Qt::NoModifier);
         QCOMPARE(m_ambiente->stampanti().size(), size_t(1));
     }
-
-    // E S C I empties the times of exercises 1 to 3 and unloads the window.
-    void esciSvuotaITempi()
-    {
-        serieprova::riempi(20, 15);
-        for (int k = 2; k <= 4; ++k)
-            modulo2().TempiEsercizi.imposta(k, QStringLiteral(" 44"));
-        QTest::mouseClick(apri()->Option1.at(0), Qt::LeftButton);
-        QVERIFY(!Finestre::istanza().caricata(nomi::FrmStampaEsercizio));
-        const auto &tempi = modulo2().TempiEsercizi;
-        QCOMPARE(tempi.valore(1) + tempi.valore(2) + tempi.valore(3), QString());
-        QCOMPARE(modulo2().TempiEsercizi.valore(4), QStringLiteral(" 44"));
-    }
-
-    // ATTESTATO opens the certificate whatever the series; the report stays.
-    void attestato()
-    {
-        serieprova::riempi(5, 1);
-        QTest::mouseClick(apri()->Option1.at(3), Qt::LeftButton);
-        QVERIFY(Finestre::istanza().caricata(nomi::FrmAttestato));
-        QVERIFY(Finestre::istanza().caricata(nomi::FrmStampaEsercizio));
-        QVERIFY(m_ambiente->messaggi().isEmpty());
-    }
 };
 
 QTEST_MAIN(TstFrmStampaEsercizio)
