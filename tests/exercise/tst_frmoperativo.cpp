@@ -39,6 +39,13 @@ constexpr Tempo tempiRisposta[] = {
     {"a second attempt adds its time again", 36000, 36005, "11VN12V", " 5", " 10", 10},
     {"after help: the plain seconds", 36000, 36150, "11VS", "150", "150", 150},
 };
+
+// A whole series, every erroreOgni-th answer wrong and then helped.
+struct SerieIntera { const char *nome; int operazione, livello, erroreOgni; };
+constexpr SerieIntera serieIntere[] = {
+    {"subtraction level 3, the 20th right", 2, 3, 3},
+    {"multiplication level 4, the 20th wrong and helped", 3, 4, 4},
+};
 } // namespace
 
 class TstFrmOperativo final : public QObject
@@ -138,22 +145,13 @@ private slots:
         QCOMPARE(modulo2().TempiEsercizi.valore(1), QStringLiteral(" %1").arg(r.secondi));
     }
 
-    void serieIntera_data()
-    {
-        QTest::addColumn<int>("operazione");
-        QTest::addColumn<int>("livello");
-        QTest::addColumn<int>("erroreOgni");
-        QTest::newRow("subtraction level 3, the 20th right") << 2 << 3 << 3;
-        QTest::newRow("multiplication level 4, the 20th wrong and helped") << 3 << 4 << 4;
-    }
+    void serieIntera_data() { righeDa(serieIntere); }
 
     // Twenty operations, their log lines and counts; then only the notice, "Stampa"
     // opens the report, "Ricomincia" starts a new series.
     void serieIntera()
     {
-        QFETCH(int, operazione);
-        QFETCH(int, livello);
-        QFETCH(int, erroreOgni);
+        const auto [nome, operazione, livello, erroreOgni] = rigaDi(serieIntere);
         int aperture = 0;
         Finestre::istanza().registra(nomi::FrmStampaEsercizio, [&aperture] {
             ++aperture;

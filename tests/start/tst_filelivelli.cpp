@@ -1,6 +1,7 @@
 // The settings file: the bytes written, what a text reads as, and files that
 // cannot be written left as they were.
 #include "start/filelivelli.h"
+#include "support/tabella.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,6 +9,14 @@
 
 using int16 = std::int16_t;
 Q_DECLARE_METATYPE(std::optional<int16>)
+
+// The two numbers written and the file's bytes.
+struct Scrittura { const char *nome; int16 operazione, gruppo; const char *atteso; };
+constexpr Scrittura scritture[] = {
+    {"first start: 1 and 1", 1, 1, "\x20\x31\x20\x20\x31\x20\x0D\x0A"},
+    {"negative keeps its sign place", -1, 7, "-1  7 \r\n"},
+    {"large numbers", 32767, -32768, " 32767 -32768 \r\n"},
+};
 
 class TstFileLivelli final : public QObject
 {
@@ -29,26 +38,16 @@ class TstFileLivelli final : public QObject
 private slots:
     void cleanup() { QFile::remove(percorso()); }
 
-    void scrittura_data()
-    {
-        QTest::addColumn<int>("operazione");
-        QTest::addColumn<int>("gruppo");
-        QTest::addColumn<QByteArray>("atteso");
-        QTest::newRow("first start: 1 and 1") << 1 << 1 << QByteArray("\x20\x31\x20\x20\x31\x20\x0D\x0A", 8);
-        QTest::newRow("negative keeps its sign place") << -1 << 7 << QByteArray("-1  7 \r\n");
-        QTest::newRow("large numbers") << 32767 << -32768 << QByteArray(" 32767 -32768 \r\n");
-    }
+    void scrittura_data() { righeDa(scritture); }
 
     // Written whole, over a spoilt file too.
     void scrittura()
     {
-        QFETCH(int, operazione);
-        QFETCH(int, gruppo);
-        QFETCH(QByteArray, atteso);
+        const Scrittura &r = rigaDi(scritture);
         QVERIFY(percorso().endsWith(QLatin1String("/TARVELO.dat")));
         scrivi(QByteArray(100000, 'x'));
-        QVERIFY(scriviFileLivelli(percorso(), static_cast<int16>(operazione), static_cast<int16>(gruppo)));
-        QCOMPARE(contenuto(), atteso);
+        QVERIFY(scriviFileLivelli(percorso(), r.operazione, r.gruppo));
+        QCOMPARE(contenuto(), QByteArray(r.atteso));
     }
 
     void lettura_data()

@@ -68,7 +68,8 @@ private slots:
 
     // Each draw: the level drawn at in the header; one example per place of the unknown
     // (result, then the numbers from the left), answers hidden, each true with its
-    // answer and in the generator's range for the level; "Altri esempi" draws new ones.
+    // answer and in the generator's range for the level; a press on a row shows its answer
+    // alone, in red; "Altri esempi" draws new ones, answers hidden again.
     void esempi()
     {
         QFETCH(int, operazione);
@@ -88,23 +89,16 @@ private slots:
                 const int controllo = operazione == operazioni::sottrazione ? v[0] : v[3];
                 QVERIFY(controllo >= limiti->minimo && controllo <= limiti->massimo);
             }
+            const std::size_t premuta = static_cast<std::size_t>(giro) % ordine.size();
+            QTest::mousePress(e->frmEsempio[premuta]->LblUguale, Qt::LeftButton);
+            QStringList rivelato = atteso(e);
+            rivelato[static_cast<int>(premuta) * 5 + 4] = QString::number(e->esempi()[premuta].risposta);
+            QCOMPARE(schermo(e), rivelato);
+            QCOMPARE(e->frmEsempio[premuta]->lblCorrezione->palette().color(QPalette::WindowText), QColor(Qt::red));
             const QStringList prima = schermo(e);
             m_ambiente->orologio().avanza(1);
             premi(e->optScelta[FrmEsemplicazione::altriEsempi]);
             QVERIFY(schermo(e) != prima);
-        }
-    }
-
-    // A press on a row shows its answer alone, in red.
-    void risposta()
-    {
-        FrmEsemplicazione *e = apriEsempi(operazioni::sottrazione, 2);
-        QStringList righe = atteso(e);
-        for (std::size_t i = 0; i < e->frmEsempio.size(); ++i) {
-            QTest::mousePress(e->frmEsempio[i]->LblUguale, Qt::LeftButton);
-            righe[static_cast<int>(i) * 5 + 4] = QString::number(e->esempi()[i].risposta);
-            QCOMPARE(schermo(e), righe);
-            QCOMPARE(e->frmEsempio[i]->lblCorrezione->palette().color(QPalette::WindowText), QColor(Qt::red));
         }
     }
 

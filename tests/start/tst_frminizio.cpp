@@ -1,13 +1,10 @@
 // The start window: the order in which its choices become usable, the summary
 // lines, the objective groups and the settings file, the curtains and the menu.
-#include "support/ambienteprova.h"
+#include "exercise/provafrmoperativo.h"
 
 #include "frame/aspetto.h"
 #include "frame/chiusura.h"
 #include "frame/etichetta.h"
-#include "frame/finestre.h"
-#include "frame/modulo2.h"
-#include "frame/pulsanteopzione.h"
 #include "frame/unita.h"
 #include "start/frminizio.h"
 #include "support/tabella.h"
@@ -15,15 +12,10 @@
 #include <QAction>
 #include <QFile>
 #include <QGroupBox>
-#include <QLabel>
-#include <QtTest>
+
+using namespace prova;
 
 namespace {
-void premi(QWidget *w)
-{
-    QTest::mouseClick(w, Qt::LeftButton);
-}
-
 bool rosso(const QWidget *w)
 {
     return w->palette().color(QPalette::Window) == QColor::fromRgb(unita::coloreDaBgr(aspetto::rosso));
@@ -39,6 +31,9 @@ bool caricata(const QString &nome)
 {
     return Finestre::istanza().caricata(nome);
 }
+
+struct Uscita { const char *nome; };
+constexpr Uscita uscite[] = {{"Esci"}, {"closing by the title bar"}, {"ChiudiTutto"}};
 // An objective and a level pressed; the summary lines, then TipoDa-TipoA NumeroMin-NumeroMax.
 struct Riepilogo { const char *nome; std::size_t obiettivo, livello; const char *rigaObiettivo, *rigaLivello, *valori; };
 constexpr Riepilogo riepiloghi[] = {
@@ -106,7 +101,7 @@ private slots:
     void riepilogo()
     {
         const Riepilogo &r = rigaDi(riepiloghi);
-        const auto obiettivo = r.obiettivo, livello = r.livello;
+        const std::size_t obiettivo = r.obiettivo, livello = r.livello;
         frmInizio *f = carica();
         if (obiettivo >= 3)
             premi(f->lblCambiaOb);
@@ -175,18 +170,12 @@ private slots:
         QVERIFY(Finestre::istanza().caricate().isEmpty());
     }
 
-    void uscita_data()
-    {
-        QTest::addColumn<int>("uscita");
-        QTest::newRow("Esci") << 0;
-        QTest::newRow("closing by the title bar") << 1;
-        QTest::newRow("ChiudiTutto") << 2;
-    }
+    void uscita_data() { righeDa(uscite); }
 
     // Every way out unloads every window, ends the program and writes the file.
     void uscita()
     {
-        QFETCH(int, uscita);
+        const auto uscita = &rigaDi(uscite) - uscite;
         frmInizio *f = carica();
         Finestre::istanza().mostra(nomi::FrmValutazione);
         premi(f->lblCambiaOb);

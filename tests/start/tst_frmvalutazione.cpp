@@ -40,6 +40,24 @@ constexpr Grado scalaVoti[] = {
     {"(!) kept", "SUFFICIENTE (!)", "5", "da 50% a meno di 60%", 50},
     {"lowest grade", "Non classificato", "0 - 4", "meno di 50%", 0},
 };
+
+// The series done in the exercise window (see esegui) and the rows listed, one a line.
+// The clock starts at 10:00:00 on 05/12/2026.
+struct Scenario { const char *nome, *scenario, *righe; };
+constexpr Scenario scenari[] = {
+    {"none", "nessuna", ""},
+    {"restarted: the finished one and the one under way", "ricominciata",
+     "05/12/2026|10:01:40|CALCOLO DELL'UNITÀ|1|20|17|100|DISTINTO\n05/12/2026|in corso|CALCOLO DELL'UNITÀ|1|3|3|15|OTTIMO"},
+    {"left half-way: ends when the window goes", "lasciata", "05/12/2026|10:01:20|CALCOLO DELL'UNITÀ|1|4|2|20|SUFFICIENTE (!)"},
+};
+
+// Where the list is saved (<cartella>: the test's own empty folder; empty: a cancelled choice).
+struct Salvataggio { const char *nome, *percorso; bool messaggio; };
+constexpr Salvataggio salvataggi[] = {
+    {"choice cancelled: no message", "", false},
+    {"folder that does not exist", "<cartella>/manca/serie.csv", true},
+    {"a folder chosen as the file", "<cartella>", true},
+};
 } // namespace
 
 class TstFrmValutazione final : public QObject
@@ -109,27 +127,16 @@ private slots:
         }
     }
 
-    void serie_data()
-    {
-        QTest::addColumn<QString>("scenario");
-        QTest::addColumn<QStringList>("righe");
-        // The clock starts at 10:00:00 on 05/12/2026.
-        const QString finita = QStringLiteral("05/12/2026|10:01:40|CALCOLO DELL'UNITÀ|1|20|17|100|DISTINTO");
-        QTest::newRow("none") << "nessuna" << QStringList();
-        QTest::newRow("restarted: the finished one and the one under way")
-            << "ricominciata" << QStringList{finita, "05/12/2026|in corso|CALCOLO DELL'UNITÀ|1|3|3|15|OTTIMO"};
-        QTest::newRow("left half-way: ends when the window goes")
-            << "lasciata" << QStringList{"05/12/2026|10:01:20|CALCOLO DELL'UNITÀ|1|4|2|20|SUFFICIENTE (!)"};
-    }
+    void serie_data() { righeDa(scenari); }
 
     // The list of a window opened before, once activated again; the notice and
     // "Esporta" only when it is empty or not; "Chiudi" unloads the window.
     void serie()
     {
-        QFETCH(QString, scenario);
-        QFETCH(QStringList, righe);
+        const Scenario &r = rigaDi(scenari);
+        const QStringList righe = QString::fromUtf8(r.righe).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         FrmValutazione *v = apriValutazione();
-        esegui(scenario);
+        esegui(QLatin1String(r.scenario));
         QEvent attivazione(QEvent::WindowActivate);
         QApplication::sendEvent(v, &attivazione);
         QCOMPARE(righeTabella(v->tblSerie), righe);
@@ -139,21 +146,14 @@ private slots:
         QVERIFY(!Finestre::istanza().caricata(nomi::FrmValutazione));
     }
 
-    void salvataggioFallito_data()
-    {
-        QTest::addColumn<QString>("percorso"); // <cartella>: the test's own empty folder; empty: a cancelled choice
-        QTest::addColumn<bool>("messaggio");
-        QTest::newRow("choice cancelled: no message") << "" << false;
-        QTest::newRow("folder that does not exist") << "<cartella>/manca/serie.csv" << true;
-        QTest::newRow("a folder chosen as the file") << "<cartella>" << true;
-    }
+    void salvataggioFallito_data() { righeDa(salvataggi); }
 
     // A failed save names the place in a message and loses nothing: the list
     // stays and then saves elsewhere, every series in the file.
     void salvataggioFallito()
     {
-        QFETCH(QString, percorso);
-        QFETCH(bool, messaggio);
+        const Salvataggio &r = rigaDi(salvataggi);
+        QString percorso = QString::fromLatin1(r.percorso);
         percorso.replace(QStringLiteral("<cartella>"), m_ambiente->cartella());
         esegui(QStringLiteral("ricominciata"));
         FrmValutazione *v = apriValutazione();
@@ -163,7 +163,7 @@ private slots:
         premi(v->optScelta[FrmValutazione::esporta]);
         const QString testo = QStringLiteral("Non è stato possibile salvare l'elenco in \"%1\". "
                                              "Scegli un'altra cartella.");
-        QCOMPARE(m_ambiente->messaggi(), messaggio ? QStringList(testo.arg(percorso)) : QStringList());
+        QCOMPARE(m_ambiente->messaggi(), r.messaggio ? QStringList(testo.arg(percorso)) : QStringList());
         QVERIFY(QDir(m_ambiente->cartella()).entryList(QDir::Files).isEmpty());
         QCOMPARE(righeTabella(v->tblSerie), prima);
 

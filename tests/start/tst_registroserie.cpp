@@ -3,6 +3,7 @@
 #include "start/elencoserie.h"
 #include "start/registroserie.h"
 #include "support/orologiofinto.h"
+#include "support/tabella.h"
 
 #include <QtTest>
 
@@ -42,6 +43,19 @@ QString righeDopo(const QString &eventi)
     return righe.join(QLatin1Char('\n'));
 }
 
+// The events run and the rows they leave. The clock starts at 36000 s (10:00:00) on 05/12/2026.
+struct Registro { const char *nome, *eventi, *atteso; };
+constexpr Registro registri[] = {
+    {"finished: ends at its end, whole seconds", "IA/2 T95 G1/1/5 T400 G20/17/312.9 F T30",
+     "05/12/2026|10:08:15|A|2|20|17|312|DISTINTO"},
+    {"a new series ends the one under way", "IA/1 G4/2/20 T70 IB/2",
+     "05/12/2026|10:01:10|A|1|4|2|20|SUFFICIENTE (!)\n05/12/2026|in corso|B|2|0|0|0|Non classificato"},
+    {"afternoon end: 24 hours, fraction dropped", "IA/4 G10/5/33 T12630.9 F",
+     "05/12/2026|13:30:30|A|4|10|5|33|SUFFICIENTE (!)"},
+    {"left before any answer: dropped", "IA/1 T10 F", ""},
+    {"ending twice keeps the first end", "IA/1 G1/1/1 F T60 F", "05/12/2026|10:00:00|A|1|1|1|1|OTTIMO"},
+    {"answers after the end change nothing", "IA/1 G2/1/8 F G20/20/90", "05/12/2026|10:00:00|A|1|2|1|8|SUFFICIENTE (!)"},
+};
 } // namespace
 
 class TstRegistroSerie final : public QObject
@@ -49,31 +63,11 @@ class TstRegistroSerie final : public QObject
     Q_OBJECT
 
 private slots:
-    void serie_data()
-    {
-        QTest::addColumn<QString>("eventi");
-        QTest::addColumn<QString>("atteso");
-
-        // The clock starts at 36000 s (10:00:00) on 05/12/2026.
-        QTest::newRow("finished: ends at its end, whole seconds") << "IA/2 T95 G1/1/5 T400 G20/17/312.9 F T30"
-                                                                  << "05/12/2026|10:08:15|A|2|20|17|312|DISTINTO";
-        QTest::newRow("a new series ends the one under way")
-            << "IA/1 G4/2/20 T70 IB/2"
-            << "05/12/2026|10:01:10|A|1|4|2|20|SUFFICIENTE (!)\n05/12/2026|in corso|B|2|0|0|0|Non classificato";
-        QTest::newRow("afternoon end: 24 hours, fraction dropped")
-            << "IA/4 G10/5/33 T12630.9 F" << "05/12/2026|13:30:30|A|4|10|5|33|SUFFICIENTE (!)";
-        QTest::newRow("left before any answer: dropped") << "IA/1 T10 F" << "";
-        QTest::newRow("ending twice keeps the first end") << "IA/1 G1/1/1 F T60 F"
-                                                           << "05/12/2026|10:00:00|A|1|1|1|1|OTTIMO";
-        QTest::newRow("answers after the end change nothing")
-            << "IA/1 G2/1/8 F G20/20/90" << "05/12/2026|10:00:00|A|1|2|1|8|SUFFICIENTE (!)";
-    }
-
+    void serie_data() { righeDa(registri); }
     void serie()
     {
-        QFETCH(QString, eventi);
-        QFETCH(QString, atteso);
-        QCOMPARE(righeDopo(eventi), atteso);
+        const Registro &r = rigaDi(registri);
+        QCOMPARE(righeDopo(QLatin1String(r.eventi)), QLatin1String(r.atteso));
     }
 
     // The file's bytes: a byte order mark, the headings, one line per series;

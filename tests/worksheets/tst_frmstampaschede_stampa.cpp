@@ -7,12 +7,17 @@
 
 #include "support/ambienteprova.h"
 #include "support/pdfstampato.h"
+#include "support/tabella.h"
 
 #include "frame/servizi.h"
 #include "frame/stampantereale.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
+
+// The window's operation and the sheet printed: the teacher's or the pupils'.
+struct Pagina { const char *nome; int operazione; bool docenti; };
+constexpr Pagina pagine[] = {{"additions, pupils' sheet", 1, false}, {"mixed, teacher's sheet", 3, true}};
 
 class TestFrmStampaSchedeStampa final : public QObject
 {
@@ -27,19 +32,10 @@ private slots:
         qunsetenv("XDG_CONFIG_HOME");
     }
 
-    void pagina_data()
-    {
-        QTest::addColumn<int>("operazione");
-        QTest::addColumn<bool>("docenti");
-        QTest::newRow("additions, pupils' sheet") << 1 << false;
-        QTest::newRow("mixed, teacher's sheet") << 3 << true;
-    }
-
+    void pagina_data() { righeDa(pagine); }
     void pagina()
     {
-        QFETCH(int, operazione);
-        QFETCH(bool, docenti);
-
+        const auto [nome, operazione, docenti] = rigaDi(pagine);
         AmbienteProva ambiente;
         servizi().creaStampante = [] { return std::make_unique<StampanteReale>(); };
         FrmStampaSchede *f = apri(operazione);
