@@ -112,22 +112,18 @@ private slots:
             const auto riga = GeneraOperazione(stato, s);
             QVERIFY(riga);
             ++conteggi[stato.TipoDomanda];
-            // Messages are built only on a failure: this loop runs thousands of times.
             const int controllo = valoreControllo(stato.Termine1, stato.Termine2, stato.Termine3);
             for (int termine : {stato.Termine1, stato.Termine2, stato.Termine3}) {
-                if (termine < limiti[0] || termine > limiti[1] || controllo < limiti[2] || controllo > limiti[3])
-                    QFAIL(qPrintable(QStringLiteral("number %1 or check value %2 out of range").arg(termine).arg(controllo)));
+                QVERIFY(termine >= limiti[0] && termine <= limiti[1] && controllo >= limiti[2] && controllo <= limiti[3]);
                 registra(visti, termine, controllo);
             }
             // The row on screen is a true equality of numbers from 1 to 99 (a subtraction
             // never reaches 0), and the unknown is the value of its place.
             const auto &v = riga->valori;
             const int risultato = r.operazione == 1 ? v[0] + v[1] + v[2] : r.operazione == 2 ? v[0] - v[1] - v[2] : v[0] * v[1] * v[2];
-            const bool nelleCifre = std::all_of(v.begin(), v.end(), [](int valore) { return valore >= 1 && valore <= 99; });
+            QVERIFY(std::all_of(v.begin(), v.end(), [](int valore) { return valore >= 1 && valore <= 99; }) && risultato == v[3]);
             const auto posto = postoIncognita(stato.TipoDomanda);
-            if (!nelleCifre || risultato != v[3] || !posto || stato.Incognita != v[static_cast<std::size_t>(*posto)])
-                QFAIL(qPrintable(QStringLiteral("row %1 %2 %3 = %4, unknown %5 at %6")
-                                     .arg(v[0]).arg(v[1]).arg(v[2]).arg(v[3]).arg(stato.Incognita).arg(stato.TipoDomanda)));
+            QVERIFY(posto && stato.Incognita == v[static_cast<std::size_t>(*posto)]);
         }
         QCOMPARE(visti, possibili);
         QCOMPARE(int(conteggi.size()), int(posti.size()));

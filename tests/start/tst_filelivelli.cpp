@@ -7,8 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <climits>
+
 using int16 = std::int16_t;
-Q_DECLARE_METATYPE(std::optional<int16>)
 
 // The two numbers written and the file's bytes.
 struct Scrittura { const char *nome; int16 operazione, gruppo; const char *atteso; };
@@ -16,6 +17,24 @@ constexpr Scrittura scritture[] = {
     {"first start: 1 and 1", 1, 1, "\x20\x31\x20\x20\x31\x20\x0D\x0A"},
     {"negative keeps its sign place", -1, 7, "-1  7 \r\n"},
     {"large numbers", 32767, -32768, " 32767 -32768 \r\n"},
+};
+
+// A text in the file (a null one: no file) and the numbers read; niente: none read.
+constexpr int niente = INT_MIN;
+struct Lettura { const char *nome; QByteArrayView testo; int operazione, gruppo; };
+constexpr char blanchi[] = "                                                                                ";
+constexpr Lettura letture[] = {
+    {"as written", " 1  2 \r\n", 1, 2},
+    {"2 2: subtraction, group 2", "2 2", 2, 2},
+    {"comma with blanks", "  3 ,  2  ", 3, 2},
+    {"line ends and tabs", "\n\t2\r\n\n1\n", 2, 1},
+    {"empty field reads 0, extra fields ignored", "-2,,1 4", -2, 0},
+    {"group out of 16 bits", "1 -40000", 1, niente},
+    {"number then text", "2 due", 2, niente},
+    {"decimal point", "1.5 2", niente, niente},
+    {"only blanks", blanchi, niente, niente},
+    {"number glued to binary", QByteArrayView("2\x00 1", 4), niente, niente},
+    {"no file", QByteArrayView(), niente, niente},
 };
 
 class TstFileLivelli final : public QObject
@@ -50,36 +69,16 @@ private slots:
         QCOMPARE(contenuto(), QByteArray(r.atteso));
     }
 
-    void lettura_data()
-    {
-        QTest::addColumn<QByteArray>("testo"); // a null text: no file
-        QTest::addColumn<std::optional<int16>>("operazione");
-        QTest::addColumn<std::optional<int16>>("gruppo");
-        const std::optional<int16> niente;
-        auto n = [](int v) { return std::optional<int16>(static_cast<int16>(v)); };
-        QTest::newRow("as written") << QByteArray(" 1  2 \r\n") << n(1) << n(2);
-        QTest::newRow("2 2: subtraction, group 2") << QByteArray("2 2") << n(2) << n(2);
-        QTest::newRow("comma with blanks") << QByteArray("  3 ,  2  ") << n(3) << n(2);
-        QTest::newRow("line ends and tabs") << QByteArray("\n\t2\r\n\n1\n") << n(2) << n(1);
-        QTest::newRow("empty field reads 0, extra fields ignored") << QByteArray("-2,,1 4") << n(-2) << n(0);
-        QTest::newRow("group out of 16 bits") << QByteArray("1 -40000") << n(1) << niente;
-        QTest::newRow("number then text") << QByteArray("2 due") << n(2) << niente;
-        QTest::newRow("decimal point") << QByteArray("1.5 2") << niente << niente;
-        QTest::newRow("only blanks") << QByteArray(1000, ' ') << niente << niente;
-        QTest::newRow("number glued to binary") << QByteArray("2\x00 1", 4) << niente << niente;
-        QTest::newRow("no file") << QByteArray() << niente << niente;
-    }
-
+    void lettura_data() { righeDa(letture); }
     void lettura()
     {
-        QFETCH(QByteArray, testo);
-        QFETCH(std::optional<int16>, operazione);
-        QFETCH(std::optional<int16>, gruppo);
-        if (!testo.isNull())
-            scrivi(testo);
+        const Lettura &r = rigaDi(letture);
+        if (!r.testo.isNull())
+            scrivi(r.testo.toByteArray());
         const LivelliLetti letti = leggiFileLivelli(percorso());
-        QCOMPARE(letti.operazione, operazione);
-        QCOMPARE(letti.gruppo, gruppo);
+        const auto numero = [](int v) { return v == niente ? std::nullopt : std::optional<int16>(static_cast<int16>(v)); };
+        QCOMPARE(letti.operazione, numero(r.operazione));
+        QCOMPARE(letti.gruppo, numero(r.gruppo));
     }
 
     // A read-only file, or a file in a read-only folder, is left as it was.
