@@ -1,9 +1,6 @@
 #pragma once
 
-#include "frame/finestre.h"
-#include "frame/modulo2.h"
-#include "frame/nomifinestre.h"
-#include "frame/pulsanteopzione.h"
+#include "exercise/provafrmoperativo.h"
 #include "worksheets/frmstampaschede.h"
 
 #include <QLabel>
@@ -12,12 +9,7 @@
 
 // Driving the worksheet window in a test, as a user would.
 
-// Option buttons act when the mouse button goes down.
-inline void premi(QWidget *pulsante)
-{
-    QTest::mousePress(pulsante, Qt::LeftButton);
-    QTest::mouseRelease(pulsante, Qt::LeftButton);
-}
+using prova::premi;
 
 // The window shown for an operation, with the start window's first objective and level.
 inline FrmStampaSchede *apri(int operazione = 1)
