@@ -115,28 +115,10 @@ private slots:
         QVERIFY(rosso(f->Label10[livello]) && !rosso(f->Label10[(livello + 1) % 4]) && !rosso(f->Label9[obiettivo]));
     }
 
-    // "Cambia gli obiettivi" alternates the groups, empties the choices and writes the file.
-    void cambiaObiettivi()
-    {
-        frmInizio *f = carica();
-        premi(f->Option1[0]);
-        premi(f->Option2[0]);
-        premi(f->lblCambiaOb);
-        QCOMPARE(f->lblNomeOperazione->text(), modulo2().NomeProgramma + QStringLiteral(".2"));
-        QCOMPARE(f->Frame1->title(), QStringLiteral("OBIETTIVI 2"));
-        QCOMPARE(QStringList({f->Label1->text(), f->Label3->text()}), QStringList({"Obiettivo", "Livello"}));
-        QVERIFY(!f->Frame2->isEnabled() && !f->Frame3->isEnabled());
-        QCOMPARE(fileLivelli(), QByteArray(" 1  2 \r\n"));
-        QCOMPARE(f->Frame1->childAt(f->Option1[3]->geometry().center()), f->Option1[3]);
-        premi(f->lblCambiaOb);
-        QCOMPARE(f->gruppoObiettivi(), Modulo2::int16(1));
-        QCOMPARE(f->Frame1->childAt(f->Option1[0]->geometry().center()), f->Option1[0]);
-        QCOMPARE(fileLivelli(), QByteArray(" 1  1 \r\n"));
-    }
-
     void fileLetto_data() { righeDa(fileLetti); }
 
-    // The settings file read at loading and written back; an unknown group becomes 1 at the first change.
+    // The settings file read at loading and written back; "Cambia gli obiettivi" alternates the
+    // groups (an unknown one becomes 1), empties the choices and writes the file.
     void fileLetto()
     {
         const FileLetto &r = rigaDi(fileLetti);
@@ -151,8 +133,18 @@ private slots:
         QCOMPARE(f->lblNomeOperazione->text(), nome == "OPE" ? nome : modulo2().NomeProgramma + nome);
         QCOMPARE(f->Frame1->title(), QLatin1String(r.cornice));
         QCOMPARE(fileLivelli(), QByteArray(r.riscritto));
+        premi(f->Option1[f->gruppoObiettivi() == 2 ? 3 : 0]);
+        premi(f->Option2[0]);
         premi(f->lblCambiaOb);
-        QCOMPARE(f->gruppoObiettivi(), Modulo2::int16(nome == ".1" ? 2 : 1));
+        const int gruppo = nome == ".1" ? 2 : 1;
+        QCOMPARE(f->gruppoObiettivi(), Modulo2::int16(gruppo));
+        QCOMPARE(f->lblNomeOperazione->text(), modulo2().NomeProgramma + QStringLiteral(".%1").arg(gruppo));
+        QCOMPARE(f->Frame1->title(), QStringLiteral("OBIETTIVI %1").arg(gruppo));
+        QCOMPARE(QStringList({f->Label1->text(), f->Label3->text()}), QStringList({"Obiettivo", "Livello"}));
+        QVERIFY(!f->Frame2->isEnabled() && !f->Frame3->isEnabled());
+        QCOMPARE(fileLivelli(), QStringLiteral(" %1  %2 \r\n").arg(r.operazione).arg(gruppo).toLatin1());
+        auto *primo = f->Option1[gruppo == 2 ? 3 : 0];
+        QCOMPARE(f->Frame1->childAt(primo->geometry().center()), primo);
     }
 
     // The menu is usable once the curtains are open, and opens its windows.
