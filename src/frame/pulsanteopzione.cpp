@@ -128,3 +128,12 @@ void PulsanteOpzione::focusOutEvent(QFocusEvent *event)
     m_tastoInCorso = false;
     aggiornaSfondo();
 }
+
+PulsanteOpzione *pulsanteComando(const QString &testo, int indice, double punti, QWidget *parent)
+{
+    auto *pulsante = new PulsanteOpzione(testo, indice, parent);
+    aspetto::impostaFont(pulsante, QStringLiteral("Arial"), punti, true);
+    aspetto::impostaColoreTesto(pulsante, aspetto::bluScuro);
+    pulsante->impostaColoriFuoco(aspetto::fuocoAcceso, aspetto::fuocoSpento);
+    return pulsante;
+}

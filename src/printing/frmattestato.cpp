@@ -63,12 +63,9 @@ void FrmAttestato::costruisciPulsanti()
     const std::array<int, 3> alti{84, 732, 1368};
     QVector<PulsanteOpzione *> riga;
     for (int i = 0; i < 3; ++i) {
-        auto *pulsante = new PulsanteOpzione(testi.at(i), i, Frame4);
+        auto *pulsante = pulsanteComando(testi.at(i), i, 12, Frame4);
         pulsante->setObjectName(QStringLiteral("Option5_%1").arg(i));
         aspetto::posiziona(pulsante, 90, alti.at(i), 5004, 630);
-        aspetto::impostaFont(pulsante, QStringLiteral("Arial"), 12, true);
-        aspetto::impostaColoreTesto(pulsante, aspetto::bluScuro);
-        pulsante->impostaColoriFuoco(aspetto::fuocoAcceso, aspetto::fuocoSpento);
         Option5.at(i) = pulsante;
         riga.append(pulsante);
     }

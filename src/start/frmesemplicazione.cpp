@@ -59,11 +59,8 @@ void FrmEsemplicazione::costruisciPulsanti()
     const std::array<QString, 2> testi{QStringLiteral("Altri esempi"), QStringLiteral("Chiudi")};
     const std::array<int, 2> sinistre{2880, 6360};
     for (int i = 0; i < 2; ++i) {
-        auto *pulsante = new PulsanteOpzione(testi.at(i), i, area());
+        auto *pulsante = pulsanteComando(testi.at(i), i, 16, area());
         aspetto::posiziona(pulsante, sinistre.at(i), 10800, 2670, 720);
-        aspetto::impostaFont(pulsante, QStringLiteral("Arial"), 16, true);
-        aspetto::impostaColoreTesto(pulsante, aspetto::bluScuro);
-        pulsante->impostaColoriFuoco(aspetto::fuocoAcceso, aspetto::fuocoSpento);
         connect(pulsante, &PulsanteOpzione::premuto, this, &FrmEsemplicazione::premuto);
         optScelta.at(i) = pulsante;
     }

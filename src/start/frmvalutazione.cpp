@@ -128,11 +128,8 @@ void FrmValutazione::costruisciPulsanti()
     const std::array<QString, 2> testi{QStringLiteral("Esporta"), QStringLiteral("Chiudi")};
     const std::array<int, 2> sinistre{2880, 6360};
     for (int i = 0; i < 2; ++i) {
-        auto *pulsante = new PulsanteOpzione(testi.at(i), i, area());
+        auto *pulsante = pulsanteComando(testi.at(i), i, 16, area());
         aspetto::posiziona(pulsante, sinistre.at(i), 7260, 2670, 840);
-        aspetto::impostaFont(pulsante, QStringLiteral("Arial"), 16, true);
-        aspetto::impostaColoreTesto(pulsante, aspetto::bluScuro);
-        pulsante->impostaColoriFuoco(aspetto::fuocoAcceso, aspetto::fuocoSpento);
         connect(pulsante, &PulsanteOpzione::premuto, this, &FrmValutazione::premuto);
         optScelta.at(i) = pulsante;
     }
