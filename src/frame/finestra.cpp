@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QScreen>
 
 Finestra::Finestra(const QString &nome, QSize designTwips, QWidget *parent)
     : QMainWindow(parent)
@@ -41,4 +42,13 @@ void Finestra::closeEvent(QCloseEvent *event)
     // Closing by the title bar unloads the window like any other way out.
     event->ignore();
     Finestre::istanza().scarica(nome());
+}
+
+void Finestra::mostraIngrandita()
+{
+    // Maximizing is a request to the window manager; on a bare X display
+    // nobody answers it, so the window first takes the screen's free area.
+    if (QScreen *schermo = screen())
+        setGeometry(schermo->availableGeometry());
+    showMaximized();
 }

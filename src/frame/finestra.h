@@ -21,6 +21,8 @@ public:
     /** The area that holds the controls; its size is the window's inner size. */
     QWidget *area() const { return m_area; }
     const LayoutProporzionale &layoutProporzionale() const { return m_layout; }
+    /** Shows the window maximized, covering the screen's free area even where no window manager does it. */
+    void mostraIngrandita();
 
     /** The load handler; the window is already in the collection of loaded windows. */
     virtual void alCaricamento() {}

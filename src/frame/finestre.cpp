@@ -60,7 +60,7 @@ Finestra *Finestre::mostra(const QString &nome, bool modale)
     Finestra *finestra = carica(nome);
     if (!finestra)
         return nullptr;
-    finestra->showMaximized();
+    finestra->mostraIngrandita();
     finestra->raise();
     finestra->activateWindow();
     if (modale && trova(nome)) {

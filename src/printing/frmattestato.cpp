@@ -86,7 +86,7 @@ void FrmAttestato::alCaricamento()
 
     // The lines are centred on the picture as it is once the window is shown.
     if (!isVisible())
-        showMaximized();
+        mostraIngrandita();
     QCoreApplication::processEvents();
     {
         SuperficieImmagine superficie(Picture1->nuovaImmagine());
