@@ -23,7 +23,6 @@
 namespace {
 
 constexpr QSize designTwips{11910, 8640};
-constexpr quint32 sfondoIntestazione = 0x00C0E0FFu;
 constexpr quint32 testoSistema = 0x00000000u;
 
 // Stampa and Ricomincia on the end-of-series notice.
@@ -58,13 +57,8 @@ FrmOperativo::FrmOperativo(QWidget *parent)
     aspetto::impostaSfondo(area(), aspetto::giallinoChiaro);
 
     constexpr std::array<int, 3> altiIntestazione{390, 45, 750};
-    for (std::size_t i = 0; i < Label1.size(); ++i) {
-        Label1[i] = new QLabel(area());
-        aspetto::posiziona(Label1[i], 285, altiIntestazione[i], 11655, 360);
-        aspetto::impostaFont(Label1[i], QStringLiteral("Arial"), 18, true);
-        aspetto::impostaColoreTesto(Label1[i], aspetto::rosso);
-        aspetto::impostaSfondo(Label1[i], sfondoIntestazione);
-    }
+    for (std::size_t i = 0; i < Label1.size(); ++i)
+        Label1[i] = aspetto::rigaIntestazione(area(), altiIntestazione[i]);
 
     frmNumero = new RigaOperazione(area());
     aspetto::posiziona(frmNumero, 60, 1410, 11730, 2745);

@@ -81,6 +81,16 @@ QLabel *etichettaArial(QWidget *padre, const QString &testo, double punti, bool 
     return label;
 }
 
+QLabel *rigaIntestazione(QWidget *padre, int top)
+{
+    constexpr quint32 sfondoIntestazione = 0x00C0E0FFu;
+    QLabel *riga = etichettaArial(padre, QString(), 18, true);
+    posiziona(riga, 285, top, 11655, 360);
+    impostaColoreTesto(riga, rosso);
+    impostaSfondo(riga, sfondoIntestazione);
+    return riga;
+}
+
 QGroupBox *corniceGialla(QWidget *padre, const QString &titolo)
 {
     auto *cornice = new QGroupBox(titolo, padre);

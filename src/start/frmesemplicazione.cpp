@@ -16,7 +16,6 @@ namespace {
 
 // Four rows of the exercise window's size need a taller window than it.
 constexpr QSize designTwips{11910, 11580};
-constexpr quint32 sfondoIntestazione = 0x00C0E0FFu;
 constexpr int primaRiga = 1140;
 constexpr int passoRiga = 2400;
 constexpr int altezzaRiga = 2370;
@@ -43,13 +42,8 @@ FrmEsemplicazione::FrmEsemplicazione(QWidget *parent)
 void FrmEsemplicazione::costruisciIntestazione()
 {
     constexpr std::array<int, 3> alti{45, 405, 765};
-    for (std::size_t i = 0; i < Label1.size(); ++i) {
-        Label1[i] = new QLabel(area());
-        aspetto::posiziona(Label1[i], 285, alti[i], 11655, 360);
-        aspetto::impostaFont(Label1[i], QStringLiteral("Arial"), 18, true);
-        aspetto::impostaColoreTesto(Label1[i], aspetto::rosso);
-        aspetto::impostaSfondo(Label1[i], sfondoIntestazione);
-    }
+    for (std::size_t i = 0; i < Label1.size(); ++i)
+        Label1[i] = aspetto::rigaIntestazione(area(), alti[i]);
     aspetto::impostaColoreTesto(Label1[2], aspetto::bluScuro);
     Label1[2]->setText(QStringLiteral("Premi un esempio per vedere la risposta"));
 }
