@@ -1,12 +1,16 @@
-// The registry of windows: one instance per name, loading and unloading by
-// name, the end of the program with the last window, the two ways of closing
-// everything, and the proportional layout following the window's size.
+// The toolkit: the registry of windows (one instance per name, loading and
+// unloading by name, the end of the program with the last window, the two ways
+// of closing everything), the proportional layout following the window's size,
+// and the option button used as a push button: it acts once on the mouse-down
+// (left button only), once for a held Enter, never on Space, and it is never
+// left down, even when its action hides the window that holds it.
 #include "support/ambienteprova.h"
 
 #include "frame/aspetto.h"
 #include "frame/chiusura.h"
 #include "frame/finestra.h"
 #include "frame/finestre.h"
+#include "frame/pulsanteopzione.h"
 
 #include <QLabel>
 #include <QTimer>
@@ -14,6 +18,8 @@
 
 namespace {
 QStringList g_scaricate;
+
+enum class Gesto { Clic, ClicDestro, ClicCheNasconde, InvioTenuto, Spazio };
 
 // A window that notes when it is unloaded, with two placed controls and one
 // left out of the proportional layout.
@@ -129,6 +135,63 @@ private slots:
         QCOMPARE(f->m_libero->geometry(), QRect(10, 10, 20, 20));
         f->area()->resize(design);
         QCOMPARE(f->m_due->geometry(), due);
+    }
+
+    void premuto_data()
+    {
+        QTest::addColumn<Gesto>("gesto");
+        QTest::addColumn<int>("azioni");
+        QTest::newRow("left click") << Gesto::Clic << 1;
+        QTest::newRow("right click does nothing") << Gesto::ClicDestro << 0;
+        QTest::newRow("press that hides the window, release lost") << Gesto::ClicCheNasconde << 1;
+        QTest::newRow("Enter held down acts once") << Gesto::InvioTenuto << 1;
+        QTest::newRow("Space does nothing") << Gesto::Spazio << 0;
+    }
+
+    void premuto()
+    {
+        QFETCH(Gesto, gesto);
+        QFETCH(int, azioni);
+        QWidget finestra;
+        auto *pulsante = new PulsanteOpzione(QStringLiteral("Avanti"), 3, &finestra);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+        pulsante->setFocus();
+        QList<int> indici;
+        connect(pulsante, &PulsanteOpzione::premuto, [&](int indice) {
+            indici.append(indice);
+            if (gesto == Gesto::ClicCheNasconde)
+                finestra.hide(); // as when the action opens another window in its place
+        });
+        if (gesto == Gesto::Clic || gesto == Gesto::ClicDestro)
+            QTest::mouseClick(pulsante, gesto == Gesto::Clic ? Qt::LeftButton : Qt::RightButton);
+        if (gesto == Gesto::ClicCheNasconde) // the release goes to whatever is under the mouse now
+            QTest::mousePress(pulsante, Qt::LeftButton);
+        if (gesto == Gesto::Spazio)
+            QTest::keyClick(pulsante, Qt::Key_Space);
+        for (int i = 0; gesto == Gesto::InvioTenuto && i < 3; ++i) {
+            QKeyEvent giu(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), i > 0);
+            QCoreApplication::sendEvent(pulsante, &giu);
+        }
+        QCOMPARE(indici, QList<int>(azioni, 3));
+        QVERIFY(!pulsante->isDown());
+        QVERIFY(!pulsante->isChecked());
+    }
+
+    // The focus colours follow the focus: one while the button has it, the other once it goes.
+    void coloriFuoco()
+    {
+        QWidget finestra;
+        auto *pulsante = new PulsanteOpzione(QStringLiteral("Avanti"), 0, &finestra);
+        auto *altro = new PulsanteOpzione(QStringLiteral("Esci"), 1, &finestra);
+        altro->move(0, 50);
+        pulsante->impostaColoriFuoco(0x000000FF, 0x00FF0000);
+        finestra.show();
+        QVERIFY(QTest::qWaitForWindowActive(&finestra));
+        for (const bool fuoco : {false, true, false}) {
+            (fuoco ? pulsante : altro)->setFocus();
+            QCOMPARE(pulsante->palette().color(QPalette::Button).rgb(), fuoco ? 0xFFFF0000u : 0xFF0000FFu);
+        }
     }
 };
 

@@ -1,6 +1,10 @@
-// StampanteReale with no print server answering (CUPS_SERVER names a socket
-// nobody listens on): the page goes to a PDF file, read back with the places
-// and fonts of its words, and the user is told in Italian where it is.
+// StampanteReale against a print server, in a home of the test's own:
+//
+//   tst_stampantereale              the private print server (tests/support/cups/stampante-privata.sh)
+//                                   must be running: pages reach its queue TEST, stopped or rejecting jobs;
+//   tst_stampantereale senzaserver  the print server named is a socket nobody listens on.
+//
+// Pages that cannot reach a queue go to a PDF file, and the user is told in Italian where it is.
 
 #include "support/ambienteprova.h"
 #include "support/pdfstampato.h"
@@ -11,46 +15,29 @@
 #include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <functional>
-
 namespace {
-// A page of text: the font, where it starts (twips) and its pieces (text, aCapo); where the last piece
-// lands: at the left edge or after the first piece, so many lines below the first; the face monospace or not.
-struct Pagina
-{
-    QString font;
-    double punti = 0;
-    bool grassetto = false;
-    QPoint twips;
-    QList<QPair<QString, bool>> righe;
-    bool dalBordo = false;
-    int righeSotto = 0;
-    bool mono = false;
-};
+bool senzaServer = false;
+QString documenti; // the Documents folder of the test's home
 
-const QString prefisso = QStringLiteral("Nessuna stampante disponibile: la pagina è stata salvata nel file\n");
-constexpr double tolleranza = 1.5; // points: pdftotext boxes follow the glyphs
+const QString salvata = QStringLiteral(": la pagina è stata salvata nel file\n");
+const QString nessunaStampante = QStringLiteral("Nessuna stampante disponibile");
 
-// Draws a page on a new printer and ends it; the PDF named by the one message shown, or empty.
-QString stampaNelPdf(const AmbienteProva &ambiente, const std::function<void(Stampante &)> &disegna)
+// The PDF named by the one message shown, when it begins with the prefix; else empty.
+QString pdfDelMessaggio(const QStringList &messaggi, const QString &prefisso)
 {
-    {
-        StampanteReale stampante;
-        disegna(stampante);
-        if (!stampante.fineDocumento())
-            return {};
-    }
-    const QStringList &m = ambiente.messaggi();
-    return m.size() == 1 && m.at(0).startsWith(prefisso) ? m.at(0).mid(prefisso.size()) : QString();
+    return messaggi.size() == 1 && messaggi.at(0).startsWith(prefisso) ? messaggi.at(0).mid(prefisso.size())
+                                                                        : QString();
 }
 
-// Where a word was found, in points, for a failure message.
-QString posto(const QRectF &parola)
+// Runs cupsenable, cupsdisable, cupsaccept or cupsreject on the private server's queue.
+bool coda(const QString &comando)
 {
-    return QStringLiteral("found at %1, %2 pt").arg(parola.left()).arg(parola.top());
+    return QProcess::execute(comando, {QStringLiteral("TEST")}) == 0;
 }
 
 // Width of the text and line height of the font, in points, measured at the printer's 1200 dpi.
@@ -68,83 +55,123 @@ class TstStampanteReale final : public QObject
 {
     Q_OBJECT
 
-private:
-    QTemporaryDir m_casa; // HOME
-
 private slots:
-    void init()
+    void initTestCase()
     {
-        QVERIFY(m_casa.isValid());
-        qputenv("HOME", QFile::encodeName(m_casa.path()));
-        QDir(m_casa.path()).removeRecursively();
-        QVERIFY(QDir().mkpath(m_casa.path()));
+        if (!senzaServer && PdfStampato::cartella().isEmpty())
+            QSKIP(PdfStampato::senzaServer);
     }
 
-    void pdfDiRiserva_data()
+    void stampa_data()
     {
-        QTest::addColumn<QString>("documenti"); // made under HOME; empty: none
-        QTest::newRow("in the documents folder") << "Documents";
-        QTest::newRow("no documents folder: in the current folder") << "";
+        QTest::addColumn<QString>("guasta");  // the command that spoils the queue first; empty: none
+        QTest::addColumn<QString>("ripara");  // the one that mends it after the page
+        QTest::addColumn<bool>("finita");     // the page ended
+        QTest::addColumn<QString>("messaggio"); // ending in a line end: followed by where the PDF is
+        QTest::addColumn<bool>("cartellaDocumenti");
+        QTest::addColumn<bool>("inCoda"); // the page comes out of the queue
+        const QString fallita = QStringLiteral("La stampante TEST non accetta lavori") + salvata;
+        const QString ferma = QStringLiteral("La stampante TEST è ferma: la pagina resta in coda e sarà stampata "
+                                             "quando la stampante verrà riattivata.");
+        if (senzaServer) {
+            QTest::newRow("no server: a PDF in Documents")
+                << QString() << QString() << true << nessunaStampante + salvata << true << false;
+            QTest::newRow("no server, no Documents: a PDF in the current folder")
+                << QString() << QString() << true << nessunaStampante + salvata << false << false;
+            return;
+        }
+        QTest::newRow("the page reaches the queue, nothing said")
+            << QString() << QString() << true << QString() << true << true;
+        QTest::newRow("a page never ended never reaches the queue")
+            << QString() << QString() << false << QString() << true << false;
+        QTest::newRow("stopped queue: told, printed once started again")
+            << "cupsdisable" << "cupsenable" << true << ferma << true << true;
+        QTest::newRow("queue rejecting jobs: a PDF in Documents, nothing queued")
+            << "cupsreject" << "cupsaccept" << true << fallita << true << false;
     }
 
-    void pdfDiRiserva()
+    void stampa()
     {
-        QFETCH(QString, documenti);
+        QFETCH(QString, guasta);
+        QFETCH(QString, ripara);
+        QFETCH(bool, finita);
+        QFETCH(QString, messaggio);
+        QFETCH(bool, cartellaDocumenti);
+        QFETCH(bool, inCoda);
+        QVERIFY(cartellaDocumenti ? QDir().mkpath(documenti) : QDir(documenti).removeRecursively());
         AmbienteProva ambiente; // current folder: an empty temporary one
-        const QDir casa(m_casa.path());
-        QVERIFY(documenti.isEmpty() || casa.mkpath(documenti));
-        const QString file = stampaNelPdf(ambiente, [](Stampante &s) { s.stampa(QStringLiteral("Esercizio 7 + 5")); });
-        QVERIFY2(!file.isEmpty(), qPrintable(ambiente.messaggi().join('|')));
-        QCOMPARE(QFileInfo(file).absolutePath(), documenti.isEmpty() ? ambiente.cartella() : casa.filePath(documenti));
-        QVERIFY(QFileInfo(file).fileName().startsWith(QStringLiteral("TARVELO-")));
-        QCOMPARE(testoDelPdf(file).trimmed(), QStringLiteral("Esercizio 7 + 5"));
+        PdfStampato pdf;
+        QVERIFY(guasta.isEmpty() || coda(guasta));
+        const auto aggiusta = qScopeGuard([&] {
+            if (!ripara.isEmpty())
+                coda(ripara);
+        });
+        {
+            StampanteReale stampante;
+            stampante.posiziona(1440, 1440);
+            stampante.stampa(QStringLiteral("CONSERVATA"), true);
+            QVERIFY(!finita || (stampante.fineDocumento() && !stampante.inErrore()));
+        }
+        if (messaggio.endsWith(QLatin1Char('\n'))) {
+            const QFileInfo file(pdfDelMessaggio(ambiente.messaggi(), messaggio));
+            QVERIFY2(file.isFile(), qPrintable(ambiente.messaggi().join('|')));
+            QCOMPARE(file.absolutePath(), cartellaDocumenti ? documenti : ambiente.cartella());
+            QCOMPARE(testoDelPdf(file.filePath()).trimmed(), QStringLiteral("CONSERVATA"));
+        } else {
+            QCOMPARE(ambiente.messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{messaggio});
+        }
+        QVERIFY(ripara.isEmpty() || coda(ripara));
+        if (senzaServer)
+            return;
+        QCOMPARE(pdf.attendi(inCoda ? 10000 : 1500), inCoda);
+        QVERIFY(!inCoda || pdf.testo().contains(QStringLiteral("CONSERVATA")));
     }
 
-    void pagina_data()
-    {
-        QTest::addColumn<Pagina>("p");
-        QTest::newRow("Arial 12 at two inches, a capo: next line from the left edge")
-            << Pagina{"Arial", 12, false, {2880, 2880}, {{"PRIMA", true}, {"SECONDA", true}}, true, 1, false};
-        QTest::newRow("Courier New 10 bold, line left open: the text goes on after")
-            << Pagina{"Courier New", 10, true, {720, 1440}, {{"Nome: ", false}, {"Mario", true}}, false, 0, true};
-        QTest::newRow("Courier 20, an empty text is an empty line")
-            << Pagina{"Courier", 20, false, {7200, 12000}, {{"PRIMA", true}, {"", true}, {"TERZA", true}}, true, 2, true};
-    }
-
+    // Courier New 10 bold from half an inch in, one inch down: a piece left open
+    // goes on after itself, an ended line goes back to the left edge, an empty
+    // text is an empty line.
     void pagina()
     {
-        QFETCH(Pagina, p);
+        if (!senzaServer)
+            QSKIP("placed on a PDF page: run with senzaserver");
         AmbienteProva ambiente;
-        const QString file = stampaNelPdf(ambiente, [&](Stampante &s) {
-            s.impostaFont(p.font);
-            s.impostaDimensione(p.punti);
-            s.impostaGrassetto(p.grassetto);
-            s.posiziona(p.twips.x(), p.twips.y());
-            for (const auto &[testo, aCapo] : p.righe)
-                s.stampa(testo, aCapo);
-        });
-        QVERIFY(!file.isEmpty());
-        QFont font(p.font);
-        font.setPointSizeF(p.punti);
-        font.setBold(p.grassetto);
-        const QSizeF primaRiga = misura(font, p.righe.first().first);
-        const QPointF inizio = QPointF(p.twips) / 20.0; // twips to points
-        const QPointF ultima(p.dalBordo ? 0.0 : inizio.x() + primaRiga.width(),
-                             inizio.y() + p.righeSotto * primaRiga.height());
-        const QRectF prima = parolaDelPdf(file, p.righe.first().first.trimmed());
-        const QRectF dopo = parolaDelPdf(file, p.righe.last().first);
-        QVERIFY2(!prima.isNull() && !dopo.isNull(), qPrintable(testoDelPdf(file)));
-        QVERIFY2((prima.topLeft() - inizio).manhattanLength() < tolleranza, qPrintable(posto(prima)));
-        QVERIFY2((dopo.topLeft() - ultima).manhattanLength() < tolleranza, qPrintable(posto(dopo)));
+        {
+            StampanteReale s;
+            s.impostaFont(QStringLiteral("Courier New"));
+            s.impostaDimensione(10);
+            s.impostaGrassetto(true);
+            s.posiziona(720, 1440);
+            s.stampa(QStringLiteral("Nome: "), false);
+            s.stampa(QStringLiteral("Mario"), true);
+            s.stampa(QString(), true);
+            s.stampa(QStringLiteral("TERZA"), true);
+            QVERIFY(s.fineDocumento());
+        }
+        const QString file = pdfDelMessaggio(ambiente.messaggi(), nessunaStampante + salvata);
+        QFont font(QStringLiteral("Courier New"));
+        font.setPointSizeF(10);
+        font.setBold(true);
+        const QSizeF nome = misura(font, QStringLiteral("Nome: "));
+        const QList<QPair<QString, QPointF>> attese{{QStringLiteral("Nome:"), {36, 72}},
+                                                    {QStringLiteral("Mario"), {36 + nome.width(), 72}},
+                                                    {QStringLiteral("TERZA"), {0, 72 + 2 * nome.height()}}};
+        for (const auto &[parola, dove] : attese) {
+            const QRectF trovata = parolaDelPdf(file, parola);
+            QVERIFY2((trovata.topLeft() - dove).manhattanLength() < 1.5, // points: pdftotext boxes follow the glyphs
+                     qPrintable(QStringLiteral("%1 at %2, %3").arg(parola).arg(trovata.left()).arg(trovata.top())));
+        }
         const QList<QStringList> usati = elencoDelPdf(QStringLiteral("pdffonts"), file);
         QCOMPARE(usati.size(), 1);
-        QCOMPARE(usati.at(0).at(0).contains(QLatin1String("Mono")), p.mono);
-        QCOMPARE(usati.at(0).at(0).contains(QLatin1String("Bold")), p.grassetto);
+        QVERIFY2(usati.at(0).at(0).contains(QLatin1String("Mono")) && usati.at(0).at(0).contains(QLatin1String("Bold")),
+                 qPrintable(usati.at(0).at(0)));
     }
 
     // No documents folder and a current folder that no longer exists: even root cannot write there.
     void fileNonScrivibile()
     {
+        if (!senzaServer)
+            QSKIP("only without a print server");
+        QVERIFY(QDir(documenti).removeRecursively());
         AmbienteProva ambiente;
         QTemporaryDir altrove;
         QVERIFY(QDir::setCurrent(altrove.path()) && QDir().rmdir(altrove.path()));
@@ -165,10 +192,18 @@ private slots:
 
 int main(int argc, char *argv[])
 {
-    // Before anything asks for a printer: the client library reads it once.
-    QTemporaryDir senzaServer;
-    qputenv("CUPS_SERVER", QFile::encodeName(senzaServer.filePath(QStringLiteral("nessuno.sock"))));
+    // Before anything asks for a printer: the client library reads these once.
+    QTemporaryDir casa;
+    documenti = QDir(casa.path()).filePath(QStringLiteral("Documents"));
+    qputenv("HOME", QFile::encodeName(casa.path()));
     qunsetenv("XDG_CONFIG_HOME");
+    senzaServer = argc > 1 && qstrcmp(argv[1], "senzaserver") == 0;
+    if (senzaServer) {
+        qputenv("CUPS_SERVER", QFile::encodeName(casa.filePath(QStringLiteral("nessun-server.sock"))));
+        argv[1] = argv[0];
+        ++argv;
+        --argc;
+    }
     QApplication app(argc, argv);
     TstStampanteReale prova;
     return QTest::qExec(&prova, argc, argv);

@@ -1,7 +1,13 @@
+// The frame's plain calculations: twips and 0x00BBGGRR colours, the
+// proportional places of controls, the random source.
 #include "frame/aspetto.h"
+#include "frame/casuale.h"
+#include "frame/posizionerelativa.h"
 #include "frame/unita.h"
 
 #include <QtTest>
+
+#include <set>
 
 class TstUnita final : public QObject
 {
@@ -12,8 +18,6 @@ private slots:
     {
         QTest::addColumn<quint32>("bgr");
         QTest::addColumn<quint32>("argb");
-        QTest::newRow("red") << quint32(0x000000FF) << quint32(0xFFFF0000);
-        QTest::newRow("dark blue") << quint32(0x00C00000) << quint32(0xFF0000C0);
         QTest::newRow("brown, every channel") << quint32(0x00004080) << quint32(0xFF804000);
         QTest::newRow("from its parts") << aspetto::bgr(255, 192, 128) << quint32(0xFFFFC080);
     }
@@ -30,7 +34,6 @@ private slots:
         QTest::addColumn<int>("twips");
         QTest::addColumn<double>("dpi");
         QTest::addColumn<int>("pixel");
-        QTest::newRow("one inch at 96 dpi") << 1440 << 96.0 << 96;
         QTest::newRow("one inch at 600 dpi") << 1440 << 600.0 << 600;
         QTest::newRow("rounds up to the nearest") << 22 << 96.0 << 1;
         QTest::newRow("rounds down to the nearest") << 7 << 96.0 << 0;
@@ -43,6 +46,74 @@ private slots:
         QFETCH(int, pixel);
         QCOMPARE(unita::twipsInPixel(twips, dpi), pixel);
         QCOMPARE(unita::twipsInPunti(twips), twips / 20.0);
+    }
+
+    void riscala_data()
+    {
+        QTest::addColumn<QRect>("controllo");
+        QTest::addColumn<QSize>("design");
+        QTest::addColumn<QSize>("nuova");
+        QTest::addColumn<QRect>("atteso");
+        const QSize inizio(794, 556);
+        QTest::newRow("the design size gives the design place back")
+            << QRect(590, 371, 185, 105) << inizio << inizio << QRect(590, 371, 185, 105);
+        QTest::newRow("double width doubles left and width only")
+            << QRect(30, 241, 270, 243) << inizio << QSize(1588, 556) << QRect(60, 241, 540, 243);
+        QTest::newRow("odd sizes round to the nearest pixel")
+            << QRect(10, 10, 10, 10) << QSize(100, 100) << QSize(333, 77) << QRect(33, 8, 33, 8);
+        QTest::newRow("a window reduced to nothing") << QRect(450, 120, 300, 200) << inizio << QSize(0, 0) << QRect();
+        QTest::newRow("an empty window at capture leaves every ratio at 0")
+            << QRect(450, 120, 300, 200) << QSize(0, 0) << inizio << QRect(0, 0, 0, 0);
+    }
+
+    void riscala()
+    {
+        QFETCH(QRect, controllo);
+        QFETCH(QSize, design);
+        QFETCH(QSize, nuova);
+        QFETCH(QRect, atteso);
+        QCOMPARE(applicaPosizione(misuraPosizione(controllo, design), nuova), atteso);
+    }
+
+    // Reseeding mixes the clock into the state: the same second twice still gives a new draw.
+    void rimescolare()
+    {
+        Casuale a(7);
+        Casuale b(7);
+        Casuale c(7);
+        a.rimescola(3600.0f);
+        b.rimescola(3600.0f);
+        c.rimescola(3600.25f);
+        const double prima = a.frazione();
+        QCOMPARE(b.frazione(), prima);
+        QVERIFY(c.frazione() != prima);
+        a.rimescola(3600.0f); // the same second again: the sequence goes on, it does not start over
+        QVERIFY(a.frazione() != prima);
+    }
+
+    void intero_data()
+    {
+        QTest::addColumn<int>("a");
+        QTest::addColumn<int>("b");
+        QTest::newRow("20 to 49") << 20 << 49;
+        QTest::newRow("a single value") << 5 << 5;
+    }
+
+    // Every whole number from a to b comes up, both ends included, and no other; fractions stay in [0, 1).
+    void intero()
+    {
+        QFETCH(int, a);
+        QFETCH(int, b);
+        Casuale c(2026);
+        std::set<int> visti;
+        for (int i = 0; i < 20000; ++i) {
+            visti.insert(c.intero(a, b));
+            const double f = c.frazione();
+            QVERIFY(f >= 0.0 && f < 1.0);
+        }
+        QCOMPARE(*visti.begin(), a);
+        QCOMPARE(*visti.rbegin(), b);
+        QCOMPARE(int(visti.size()), b - a + 1);
     }
 };
 
