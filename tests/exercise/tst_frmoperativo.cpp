@@ -5,17 +5,18 @@
 
 #include "exercise/linea.h"
 
+#include <QKeyEvent>
+
 using namespace prova;
 
 namespace {
 // Keys pressed on 10 + 1 + 1 with the unknown in the first number's place (? + 1 + 1 = 12).
-struct Digitazione { const char *nome, *tasti, *mostrato, *esito; };
+struct Digitazione { const char *nome, *tasti, *mostrato; };
 constexpr Digitazione digitazioni[] = {
-    {"1,2,3,4,5 leaves 1234", "12345", "1234", ""},
-    {"7, Cancella, Cancella shows ?", "7CC", "?", ""},
-    {"Cancella removes the last digit only", "120C", "12", ""},
-    {"the right number", "10V", "10", "Esatto"},
-    {"a leading zero is not the number", "010V", "010", "Errato"},
+    {"1,2,3,4,5 leaves 1234", "12345", "1234"},
+    {"7, Cancella, Cancella shows ?", "7CC", "?"},
+    {"then 5 shows 5", "7CC5", "5"},
+    {"Cancella removes the last digit only", "120C", "12"},
 };
 
 // Keys pressed on 10, 1, 1 of an operation with the unknown at tipoDomanda; the place
@@ -24,8 +25,6 @@ struct Giudizio { const char *nome; int operazione, tipoDomanda; const char *tas
 constexpr Giudizio giudizi[] = {
     {"right: 12 to 10 + 1 + 1 = ?", 1, 1, "12V", "Esatto", -1, "12  "},
     {"10 + 1 + 1 = ?, 11 then SI", 1, 1, "11VS", "", 3, "11*  12\xC2\xB0 "},
-    {"? + 1 + 1 = 12, 9 then SI", 1, 2, "9VS", "", 0, "9*  10\xC2\xB0 "},
-    {"22 - ? - 1 = 1, 1 then SI", 2, 3, "1VS", "", 1, "1*  10\xC2\xB0 "},
     {"10 x 1 x ? = 10, 10 then SI", 3, 4, "10VS", "", 2, "10*  1\xC2\xB0 "},
 };
 
@@ -33,19 +32,23 @@ constexpr Giudizio giudizi[] = {
 struct Tempo { const char *nome; float inizio, risposta; const char *tasti, *parziale, *totale; int secondi; };
 constexpr Tempo tempiRisposta[] = {
     {"4.9 s count 4", 36000, 36004.9f, "12V", " 4", " 4", 4},
-    {"100 s shown as 99", 36000, 36100, "12V", "99", " 100", 100},
+    {"150 s shown as 99", 36000, 36150, "12V", "99", " 150", 150},
     {"across midnight", 86399, 3.5f, "12V", " 4", " 4", 4},
-    {"a total of 1000 s shown as 999", 0, 1000, "12V", "99", "999", 1000},
     {"a second attempt adds its time again", 36000, 36005, "11VN12V", " 5", " 10", 10},
-    {"after help: the plain seconds", 36000, 36150, "11VS", "150", "150", 150},
 };
 
-// A whole series, every erroreOgni-th answer wrong and then helped.
-struct SerieIntera { const char *nome; int operazione, livello, erroreOgni; };
-constexpr SerieIntera serieIntere[] = {
-    {"subtraction level 3, the 20th right", 2, 3, 3},
-    {"multiplication level 4, the 20th wrong and helped", 3, 4, 4},
-};
+// Plays keys to the focused control: "_" space, "E" Enter, any other the key of that letter;
+// "~" presses the last key again as a held key repeats, "^" releases it.
+void suonaTasti(FrmOperativo *f, const QString &sequenza)
+{
+    int tasto = 0;
+    for (const QChar c : sequenza) {
+        if (c != QLatin1Char('^') && c != QLatin1Char('~'))
+            tasto = c == QLatin1Char('_') ? int(Qt::Key_Space) : c == QLatin1Char('E') ? int(Qt::Key_Return) : int(c.unicode());
+        QKeyEvent evento(c == QLatin1Char('^') ? QEvent::KeyRelease : QEvent::KeyPress, tasto, Qt::NoModifier, QString(), c == QLatin1Char('~'));
+        QApplication::sendEvent(f->focusWidget(), &evento);
+    }
+}
 } // namespace
 
 class TstFrmOperativo final : public QObject
@@ -58,19 +61,6 @@ private slots:
     void init() { m_ambiente = std::make_unique<AmbienteProva>(); }
     void cleanup() { m_ambiente.reset(); }
 
-    // At first only digits, "Cancella" and "Verifica" are usable; "Esco" unloads the window.
-    void apertura()
-    {
-        FrmOperativo *f = apri(1, 1);
-        QVERIFY(f && attivo(f) == f->fraTastierino);
-        for (int i = 0; i < Tastierino::numeroTasti; ++i)
-            QCOMPARE(f->fraTastierino->Option2[i]->isEnabled(), i < Tastierino::avanti);
-        digita(f, QStringLiteral("1VS"));
-        QVERIFY(attivo(f) == f->fraTastierino && f->fraTastierino->Option2[Tastierino::esco]->isEnabled());
-        digita(f, QStringLiteral("E"));
-        QVERIFY(!Finestre::istanza().caricata(nomi::FrmOperativo));
-    }
-
     void digitazione_data() { righeDa(digitazioni); }
     void digitazione()
     {
@@ -79,8 +69,6 @@ private slots:
         imposta(f, 10, 1, 1, 2);
         digita(f, QString::fromLatin1(r.tasti));
         QCOMPARE(f->frmNumero->LblNumero1->text(), QLatin1String(r.mostrato));
-        QCOMPARE(f->frmNumero->lblRisultato1->text(), QStringLiteral("12"));
-        QCOMPARE(f->LblEsito->text(), QLatin1String(r.esito));
     }
 
     // The verdict, the log line, the counts, the X over a wrong answer and the
@@ -113,7 +101,9 @@ private slots:
     {
         FrmOperativo *f = apri(1, 1);
         imposta(f, 10, 1, 1, 1);
-        digita(f, QStringLiteral("11VN"));
+        // By keyboard: a held space moves to "NO" once, "S" while "N" is held does nothing, Enter refuses.
+        digita(f, QStringLiteral("11V"));
+        suonaTasti(f, QStringLiteral("_~^N~S^E^"));
         QCOMPARE(f->frmNumero->lblRisultato1->text(), QStringLiteral("?"));
         QVERIFY(attivo(f) == f->fraTastierino && f->fraTastierino->Option2[Tastierino::verifica]->isEnabled());
         digita(f, QStringLiteral("12V"));
@@ -145,24 +135,22 @@ private slots:
         QCOMPARE(modulo2().TempiEsercizi.valore(1), QStringLiteral(" %1").arg(r.secondi));
     }
 
-    void serieIntera_data() { righeDa(serieIntere); }
-
-    // Twenty operations, their log lines and counts; then only the notice, "Stampa"
-    // opens the report, "Ricomincia" starts a new series.
+    // Twenty multiplications at level 4, every fourth wrong and helped: their log lines and
+    // counts; then only the notice, focused on "Stampa", whose keys act once while held;
+    // "Stampa" opens the report, "Ricomincia" starts a new series.
     void serieIntera()
     {
-        const auto [nome, operazione, livello, erroreOgni] = rigaDi(serieIntere);
         int aperture = 0;
         Finestre::istanza().registra(nomi::FrmStampaEsercizio, [&aperture] {
             ++aperture;
             return new Finestra(nomi::FrmStampaEsercizio, QSize(1440, 1440));
         });
-        FrmOperativo *f = apri(operazione, livello);
+        FrmOperativo *f = apri(3, 4);
         QStringList attese;
         for (int i = 1; i <= 20; ++i) {
             QCOMPARE(f->fraElaborazione->LblOperazione->text(), QString::number(i));
             QVERIFY(attivo(f) == f->fraTastierino && !f->fraTastierino->Option2[Tastierino::avanti]->isEnabled());
-            const bool errore = i % erroreOgni == 0;
+            const bool errore = i % 4 == 0;
             const QString giusta = modulo2().TestoIncognita;
             attese << rigaCorrente() + (errore ? QStringLiteral("0* ") + giusta + gradi : giusta.trimmed() + "  ");
             digita(f, errore ? QStringLiteral("0VS") : giusta.trimmed() + QStringLiteral("V"));
@@ -171,16 +159,20 @@ private slots:
         }
         for (int i = 1; i <= 20; ++i)
             QCOMPARE(modulo2().ElencoOperazioni.valore(i), attese.at(i - 1));
-        QCOMPARE(f->fraElaborazione->lblRisErrate->text(), QString::number(20 / erroreOgni));
-        QVERIFY(attivo(f) == f->fraAvviso);
+        QCOMPARE(f->fraElaborazione->lblRisErrate->text(), QStringLiteral("5"));
+        QVERIFY(attivo(f) == f->fraAvviso && f->focusWidget() == f->fraAvviso->scelte[0]);
         QCOMPARE(QStringList({f->fraAvviso->domanda->text(), f->fraAvviso->scelte[0]->text(), f->fraAvviso->scelte[1]->text()}),
                  QStringList({"Se ricominci gli esercizi andranno persi", "Stampa", "Ricomincia"}));
+        suonaTasti(f, QStringLiteral("R~S^"));
+        QVERIFY(f->focusWidget() == f->fraAvviso->scelte[1]);
         premi(f->fraAvviso->scelte[0]);
         QVERIFY(aperture == 1 && attivo(f) == f->fraAvviso);
         premi(f->fraAvviso->scelte[1]);
         QVERIFY(attivo(f) == f->fraTastierino);
         QCOMPARE(QList<int>({modulo2().NumeroOperazioni, modulo2().RisposteEsatte, modulo2().NumeroErrate}), QList<int>({1, 0, 0}));
-        QCOMPARE(f->fraElaborazione->LblOperazione->text(), QStringLiteral("1"));
+        const PannelloStatistiche *p = f->fraElaborazione;
+        QCOMPARE(QStringList({p->LblOperazione->text(), p->lblRisErrate->text(), p->LblTempoParziale->text(), p->LblTempoTotale->text()}),
+                 QStringList({"1", "", "", "0"}));
         QCOMPARE(modulo2().ElencoOperazioni.valore(2), QString());
     }
 };

@@ -56,12 +56,7 @@ struct Riga { const char *nome; int operazione; Modulo2::int16 t1, t2, t3; int t
 constexpr Riga righe[] = {
     {"7 + 25 + 3, result unknown", 1, 7, 25, 3, 1, 35, "   7 +   25 +    3 = ...    R."},
     {"9 + 8 + 5, first number unknown", 1, 9, 8, 5, 2, 9, " ... +    8 +    5 =   22   R."},
-    {"9 + 8 + 5, second number unknown", 1, 9, 8, 5, 3, 8, "   9 +  ... +    5 =   22   R."},
-    {"9 + 8 + 5, third number unknown", 1, 9, 8, 5, 4, 5, "   9 +    8 +  ... =   22   R."},
-    {"subtraction 12, 5, 3, result unknown", 2, 12, 5, 3, 1, 12, "  20 -    5 -    3 = ...    R."},
-    {"subtraction 12, 5, 3, first unknown: ? - 5 - 3 = 12", 2, 12, 5, 3, 2, 20, " ... -    5 -    3 =   12   R."},
     {"subtraction 12, 5, 3, second unknown: 20 - ? - 3 = 5", 2, 12, 5, 3, 3, 12, "  20 -  ... -    3 =    5   R."},
-    {"subtraction 12, 5, 3, third unknown: 20 - 5 - ? = 12", 2, 12, 5, 3, 4, 3, "  20 -    5 -  ... =   12   R."},
     {"2 x 3 x 4, result unknown", 3, 2, 3, 4, 1, 24, "   2 x    3 x    4 = ...    R."},
     {"2 x 3 x 4, first number unknown", 3, 2, 3, 4, 2, 2, " ... x    3 x    4 =   24   R."},
     {"10 x 3 x 3, second number unknown", 3, 10, 3, 3, 3, 3, "  10 x  ... x    3 =   90   R."},

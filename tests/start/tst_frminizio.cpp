@@ -1,17 +1,26 @@
-// The start window: the order in which its choices become usable, the summary
-// lines, the objective groups and the settings file, the curtains and the menu.
+// The start window and the windows of its menu, on the real windows. The start
+// window: the order in which its choices become usable, the summary lines, the
+// objective groups and the settings file, the curtains and the way out. The
+// grading window: the scale the certificate applies, the series done in the
+// exercise window, the CSV export and its failures. The examples window: one
+// example per place of the unknown, and the exercise window's series left as it was.
 #include "exercise/provafrmoperativo.h"
 
+#include "exercise/generatore.h"
 #include "frame/aspetto.h"
-#include "frame/chiusura.h"
 #include "frame/etichetta.h"
 #include "frame/unita.h"
+#include "printing/valutazione.h"
+#include "start/frmesemplicazione.h"
 #include "start/frminizio.h"
+#include "start/frmvalutazione.h"
+#include "start/registroserie.h"
 #include "support/tabella.h"
 
 #include <QAction>
 #include <QFile>
 #include <QGroupBox>
+#include <QTableWidget>
 
 using namespace prova;
 
@@ -32,8 +41,6 @@ bool caricata(const QString &nome)
     return Finestre::istanza().caricata(nome);
 }
 
-struct Uscita { const char *nome; };
-constexpr Uscita uscite[] = {{"Esci"}, {"closing by the title bar"}, {"ChiudiTutto"}};
 // An objective and a level pressed; the summary lines, then TipoDa-TipoA NumeroMin-NumeroMax.
 struct Riepilogo { const char *nome; std::size_t obiettivo, livello; const char *rigaObiettivo, *rigaLivello, *valori; };
 constexpr Riepilogo riepiloghi[] = {
@@ -54,8 +61,55 @@ constexpr FileLetto fileLetti[] = {
     {"first start, no file", "", 1, ".1", "OBIETTIVI 1", " 1  1 \r\n"},
     {"2 2: subtraction, group 2", "2 2", 2, ".2", "OBIETTIVI 2", " 2  2 \r\n"},
     {"group 7 leaves the design captions", " 3  7 \r\n", 3, "OPE", "OBIETTIVI", " 3  7 \r\n"},
-    {"text: defaults", "ciao", 1, ".1", "OBIETTIVI 1", " 1  1 \r\n"},
 };
+
+FrmValutazione *apriValutazione()
+{
+    return qobject_cast<FrmValutazione *>(Finestre::istanza().mostra(nomi::FrmValutazione));
+}
+
+QStringList righeTabella(const QTableWidget *tabella)
+{
+    QStringList righe;
+    for (int r = 0; r < tabella->rowCount(); ++r) {
+        QStringList celle;
+        for (int c = 0; c < tabella->columnCount(); ++c)
+            celle.append(tabella->item(r, c)->text());
+        righe.append(celle.join(QLatin1Char('|')));
+    }
+    return righe;
+}
+// The grades from the best down: as listed, and the least share of right answers that earns each.
+struct Grado { const char *nome, *voto, *punteggio, *quota; int percento; };
+constexpr Grado scalaVoti[] = {
+    {"best grade", "OTTIMO", "9 - 10", "90% o più", 90},
+    {"DISTINTO", "DISTINTO", "8", "da 80% a meno di 90%", 80},
+    {"BUONO", "BUONO", "7", "da 70% a meno di 80%", 70},
+    {"SUFFICIENTE", "SUFFICIENTE", "6", "da 60% a meno di 70%", 60},
+    {"(!) kept", "SUFFICIENTE (!)", "5", "da 50% a meno di 60%", 50},
+    {"lowest grade", "Non classificato", "0 - 4", "meno di 50%", 0},
+};
+
+// The rows listed after a finished series and a restarted one (see ricomincia), one a line;
+// the clock starts at 10:00:00 on 05/12/2026.
+const QString righeRicominciata = QStringLiteral("05/12/2026|10:01:40|UNITÀ; \"PIÙ\"|1|20|17|100|DISTINTO\n"
+                                                 "05/12/2026|in corso|UNITÀ; \"PIÙ\"|1|3|3|15|OTTIMO");
+FrmEsemplicazione *apriEsempi(int operazione, int livello)
+{
+    modulo2().Operazione = static_cast<Modulo2::int16>(operazione);
+    modulo2().Livello = static_cast<Modulo2::int16>(livello);
+    return qobject_cast<FrmEsemplicazione *>(Finestre::istanza().mostra(nomi::FrmEsemplicazione));
+}
+
+// The four numbers of every example row (first, second, third, result).
+QStringList numeri(const FrmEsemplicazione *e)
+{
+    QStringList testi;
+    for (const RigaOperazione *riga : e->frmEsempio)
+        for (int p = 0; p < numeroPosti; ++p)
+            testi.append(riga->etichetta(static_cast<Posto>(p))->text());
+    return testi;
+}
 } // namespace
 
 class TstFrmInizio final : public QObject
@@ -65,8 +119,36 @@ class TstFrmInizio final : public QObject
     std::unique_ptr<AmbienteProva> m_ambiente;
     static frmInizio *carica() { return static_cast<frmInizio *>(Finestre::istanza().mostra(nomi::frmInizio)); }
 
+    // Answers n operations 5 seconds apart, the first giuste right, the others
+    // wrong and then helped; moves on to the next while the series lasts.
+    void rispondi(FrmOperativo *f, int n, int giuste)
+    {
+        for (int i = 0; i < n; ++i) {
+            m_ambiente->orologio().avanza(5);
+            const QString giusta = modulo2().TestoIncognita.trimmed();
+            digita(f, i < giuste ? giusta + QStringLiteral("V") : QStringLiteral("0VS"));
+            if (!f->fraAvviso->isEnabled())
+                digita(f, QStringLiteral("A"));
+        }
+    }
+
+    // In the exercise window: 20 operations, 17 right, then "Ricomincia" and 3 right.
+    void ricomincia()
+    {
+        modulo2().DescrizioneObiettivo = QStringLiteral("UNITÀ; \"PIÙ\"");
+        FrmOperativo *f = apri(1, 1);
+        rispondi(f, 20, 17);
+        m_ambiente->orologio().avanza(60);
+        premi(f->fraAvviso->scelte[1]);
+        rispondi(f, 3, 3);
+    }
+
 private slots:
-    void init() { m_ambiente = std::make_unique<AmbienteProva>(); }
+    void init()
+    {
+        m_ambiente = std::make_unique<AmbienteProva>();
+        registroSerie().svuota();
+    }
     void cleanup() { m_ambiente.reset(); }
 
     // A level only after an objective, "Avanti" only after a level; keys never act.
@@ -86,13 +168,8 @@ private slots:
         QVERIFY(f->Frame3->isEnabled());
         QTest::keyClick(f->Option3[0], Qt::Key_Return);
         QVERIFY(!caricata(nomi::FrmOperativo));
-
-        QFile::remove(modulo2().NomeProgramma + QStringLiteral(".dat"));
-        modulo2().NomeAlunno = QStringLiteral("Luca");
         premi(f->Option3[0]);
         QVERIFY(caricata(nomi::FrmOperativo) && caricata(nomi::frmInizio));
-        QVERIFY(modulo2().NomeAlunno.isEmpty());
-        QCOMPARE(fileLivelli(), QByteArray(" 1  1 \r\n"));
     }
 
     void riepilogo_data() { righeDa(riepiloghi); }
@@ -108,6 +185,7 @@ private slots:
         premi(f->Option1[obiettivo]);
         QVERIFY(rosso(f->Label9[obiettivo]));
         premi(f->Option2[livello]);
+        QVERIFY(!f->Option1[obiettivo]->isChecked() && !f->Option2[livello]->isChecked());
         QCOMPARE(QStringList({f->Label1->text(), f->Label3->text()}), QStringList({r.rigaObiettivo, r.rigaLivello}));
         const Modulo2 &m = modulo2();
         QCOMPARE(QStringLiteral("%1-%2 %3-%4").arg(m.TipoDa).arg(m.TipoA).arg(m.NumeroMin).arg(m.NumeroMax), QLatin1String(r.valori));
@@ -143,44 +221,167 @@ private slots:
         QCOMPARE(QStringList({f->Label1->text(), f->Label3->text()}), QStringList({"Obiettivo", "Livello"}));
         QVERIFY(!f->Frame2->isEnabled() && !f->Frame3->isEnabled());
         QCOMPARE(fileLivelli(), QStringLiteral(" %1  %2 \r\n").arg(r.operazione).arg(gruppo).toLatin1());
-        auto *primo = f->Option1[gruppo == 2 ? 3 : 0];
-        QCOMPARE(f->Frame1->childAt(primo->geometry().center()), primo);
     }
 
-    // The menu is usable once the curtains are open, and opens its windows.
-    void tendineEMenu()
+    // "Stampa schede" is usable once the curtains are open.
+    void tendine()
     {
         frmInizio *f = carica();
         QVERIFY(!f->mnuSchede->isEnabled() && !f->tendineAperte());
         QTRY_VERIFY_WITH_TIMEOUT(f->tendineAperte(), 10000);
-        QVERIFY(f->mnuSchede->isEnabled() && f->mnuValutazione->isEnabled() && f->mnuEsempi->isEnabled());
-        for (QAction *voce : {f->mnuSchede, f->mnuValutazione, f->mnuEsempi})
-            voce->trigger();
-        for (const QString &nome : {nomi::FrmStampaSchede, nomi::FrmValutazione, nomi::FrmEsemplicazione})
-            QVERIFY(caricata(nome));
-        ChiudiTutto();
-        QVERIFY(Finestre::istanza().caricate().isEmpty());
+        QVERIFY(f->mnuSchede->isEnabled());
     }
 
-    void uscita_data() { righeDa(uscite); }
-
-    // Every way out unloads every window, ends the program and writes the file.
-    void uscita()
+    // "Esci" unloads every window, ends the program and writes the file.
+    void esci()
     {
-        const auto uscita = &rigaDi(uscite) - uscite;
         frmInizio *f = carica();
         Finestre::istanza().mostra(nomi::FrmValutazione);
         premi(f->lblCambiaOb);
         QFile::remove(modulo2().NomeProgramma + QStringLiteral(".dat"));
-        if (uscita == 0)
-            premi(f->Option3[1]);
-        else if (uscita == 1)
-            f->close();
-        else
-            ChiudiTutto();
+        premi(f->Option3[1]);
         QVERIFY(Finestre::istanza().caricate().isEmpty());
         QCOMPARE(m_ambiente->fineProgramma(), 1);
         QCOMPARE(fileLivelli(), QByteArray(" 1  2 \r\n"));
+    }
+
+    void scala_data() { righeDa(scalaVoti); }
+
+    // The row on screen, and the certificate agreeing with it: at 10 and at 100
+    // operations the least share it names earns its grade, one answer fewer does not.
+    void scala()
+    {
+        const Grado &r = rigaDi(scalaVoti);
+        const auto indice = static_cast<std::size_t>(&r - scalaVoti);
+        const QStringList riga{r.voto, r.punteggio, r.quota};
+        FrmValutazione *v = apriValutazione();
+        const auto &lbl = v->lblScala.at(indice);
+        QCOMPARE(QStringList({lbl[0]->text(), lbl[1]->text(), lbl[2]->text()}), riga);
+        for (const int operazioni : {10, 100}) {
+            const int esatte = r.percento * operazioni / 100;
+            QCOMPARE(ValutazioneDaPunteggio(Punteggio(esatte, operazioni)), riga.at(0));
+            QVERIFY(esatte == 0 || ValutazioneDaPunteggio(Punteggio(esatte - 1, operazioni)) != riga.at(0));
+        }
+    }
+
+    void serie_data()
+    {
+        QTest::addColumn<bool>("ricominciata");
+        QTest::newRow("none") << false;
+        QTest::newRow("a finished series, then a restarted one") << true;
+    }
+
+    // The list of a window opened before, once activated again; the notice and
+    // "Esporta" only when it is empty or not; "Chiudi" unloads the window.
+    void serie()
+    {
+        QFETCH(bool, ricominciata);
+        const QStringList righe = ricominciata ? righeRicominciata.split(QLatin1Char('\n')) : QStringList();
+        FrmValutazione *v = apriValutazione();
+        if (ricominciata)
+            ricomincia();
+        QEvent attivazione(QEvent::WindowActivate);
+        QApplication::sendEvent(v, &attivazione);
+        QCOMPARE(righeTabella(v->tblSerie), righe);
+        QCOMPARE(v->lblNessunaSerie->isVisibleTo(v), righe.isEmpty());
+        QCOMPARE(v->optScelta[FrmValutazione::esporta]->isEnabled(), !righe.isEmpty());
+        premi(v->optScelta[FrmValutazione::chiudi]);
+        QVERIFY(!Finestre::istanza().caricata(nomi::FrmValutazione));
+    }
+
+    // A failed save names the place in a message and loses nothing: the list
+    // stays and then saves elsewhere, in UTF-8 after a byte order mark, a field
+    // with a semicolon or a quote quoted, its quotes doubled.
+    void salvataggio()
+    {
+        const QString percorso = m_ambiente->cartella() + QStringLiteral("/manca/serie.csv");
+        ricomincia();
+        FrmValutazione *v = apriValutazione();
+        v->sceltaFile = [&] { return percorso; };
+        premi(v->optScelta[FrmValutazione::esporta]);
+        QCOMPARE(m_ambiente->messaggi(), QStringList(QStringLiteral("Non è stato possibile salvare l'elenco in \"%1\". "
+                                                                   "Scegli un'altra cartella.").arg(percorso)));
+        QCOMPARE(righeTabella(v->tblSerie), righeRicominciata.split(QLatin1Char('\n')));
+
+        QFile buono(m_ambiente->cartella() + QStringLiteral("/serie è.csv"));
+        v->sceltaFile = [&] { return buono.fileName(); };
+        premi(v->optScelta[FrmValutazione::esporta]);
+        QVERIFY(buono.open(QIODevice::ReadOnly));
+        const QString testo = QStringLiteral("Data;Ora di fine;Obiettivo;Livello;Operazioni;Risposte esatte;Secondi;"
+                                             "Valutazione\r\n05/12/2026;10:01:40;\"UNITÀ; \"\"PIÙ\"\"\";1;20;17;100;"
+                                             "DISTINTO\r\n05/12/2026;in corso;\"UNITÀ; \"\"PIÙ\"\"\";1;3;3;15;OTTIMO\r\n");
+        QCOMPARE(buono.readAll(), QByteArray("\xEF\xBB\xBF") + testo.toUtf8());
+    }
+
+    void esempi_data()
+    {
+        QTest::addColumn<int>("operazione");
+        QTest::addColumn<int>("livello");
+        QTest::addColumn<int>("livelloDisegno");
+        for (int op = 1; op <= 3; ++op) {
+            QTest::addRow("operation %d, no level chosen: level 1", op) << op << 0 << 1;
+            for (int l = 2; l <= 4; ++l)
+                QTest::addRow("operation %d, level %d", op, l) << op << l << l;
+        }
+    }
+
+    // Each draw: the level drawn at in the header; one example per place of the unknown
+    // (result, then the numbers from the left) with "?" in it, its answer hidden until its
+    // row is pressed, true with the answer and in the generator's range for the level;
+    // "Altri esempi" draws new ones.
+    void esempi()
+    {
+        QFETCH(int, operazione);
+        QFETCH(int, livello);
+        QFETCH(int, livelloDisegno);
+        const std::array<Posto, 4> ordine{Posto::risultato, Posto::primo, Posto::secondo, Posto::terzo};
+        const auto limiti = rigaGeneratore(operazione, livelloDisegno);
+        FrmEsemplicazione *e = apriEsempi(operazione, livello);
+        QVERIFY(e->Label1[1]->text().startsWith(QStringLiteral("Livello n.%1: ").arg(livelloDisegno)));
+        for (int giro = 0; giro < 10; ++giro) {
+            for (std::size_t i = 0; i < ordine.size(); ++i) {
+                const RigaOperazione *riga = e->frmEsempio[i];
+                QCOMPARE(riga->lblCorrezione->text().trimmed(), QString());
+                QTest::mousePress(riga->LblUguale, Qt::LeftButton);
+                std::array<int, numeroPosti> v{};
+                for (std::size_t p = 0; p < v.size(); ++p) {
+                    const QString testo = riga->etichetta(static_cast<Posto>(p))->text();
+                    QCOMPARE(testo == QLatin1String("?"), static_cast<Posto>(p) == ordine[i]);
+                    v[p] = (testo == QLatin1String("?") ? riga->lblCorrezione->text() : testo).trimmed().toInt();
+                }
+                QCOMPARE(operazione == 1 ? v[0] + v[1] + v[2] : operazione == 2 ? v[0] - v[1] - v[2] : v[0] * v[1] * v[2], v[3]);
+                const int controllo = operazione == operazioni::sottrazione ? v[0] : v[3];
+                QVERIFY(controllo >= limiti->minimo && controllo <= limiti->massimo);
+            }
+            const QStringList prima = numeri(e);
+            m_ambiente->orologio().avanza(1);
+            premi(e->optScelta[FrmEsemplicazione::altriEsempi]);
+            QVERIFY(numeri(e) != prima);
+        }
+    }
+
+    // Drawing many examples while a series is half-way changes nothing of it.
+    void serieIntatta()
+    {
+        FrmOperativo *f = apri(operazioni::sottrazione, 2);
+        digita(f, modulo2().TestoIncognita.trimmed() + QStringLiteral("VA0V"));
+        const auto stato = [] {
+            const Modulo2 &s = modulo2();
+            return QList<QVariant>{s.Termine1, s.Termine2, s.Termine3, s.Incognita, s.TipoDomanda, s.NumeroOperazioni,
+                                   s.RisposteEsatte, s.Tentativi, s.TempoTotale.value_or(-1), s.TestoIncognita,
+                                   s.ElencoOperazioni.valore(s.NumeroOperazioni)};
+        };
+        const QList<QVariant> prima = stato();
+        FrmEsemplicazione *e = apriEsempi(operazioni::sottrazione, 2);
+        for (int giro = 0; giro < 100; ++giro) {
+            m_ambiente->orologio().avanza(0.5f);
+            premi(e->optScelta[FrmEsemplicazione::altriEsempi]);
+            QTest::mousePress(e->frmEsempio[static_cast<std::size_t>(giro % 4)], Qt::LeftButton);
+        }
+        premi(e->optScelta[FrmEsemplicazione::chiudi]);
+        QVERIFY(!Finestre::istanza().caricata(nomi::FrmEsemplicazione));
+        QCOMPARE(stato(), prima);
+        QVERIFY(f->fraAiuto->isEnabled());
     }
 };
 
