@@ -32,7 +32,6 @@ public:
 
 private:
     void costruisciPulsanti();
-    void disegna();
     void stampa();
 
     FiltroTastieraPulsanti *m_tastiera = nullptr;
