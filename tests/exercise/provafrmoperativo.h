@@ -20,8 +20,6 @@
 
 namespace prova {
 
-const QString gradi = QString::fromUtf8("\xC2\xB0 ");
-
 inline FrmOperativo *apri(int operazione, int livello)
 {
     modulo2().Operazione = static_cast<Modulo2::int16>(operazione);
