@@ -7,6 +7,7 @@
 #include "frame/pulsanteopzione.h"
 #include "start/filelivelli.h"
 #include "start/frminizio.h"
+#include "support/tabella.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,54 +22,45 @@
 // shows the objective group the file gives (1 when it gives none), trains the
 // operation read, works, and a locked file or folder is left as it was.
 
+namespace {
 enum class Blocco { Nessuno, File, Cartella, CartellaAlPosto };
-Q_DECLARE_METATYPE(Blocco)
+
+QByteArray casuali() // 1 MB whose first byte is no digit, sign or blank: nothing can be read
+{
+    std::mt19937 casuale(2026);
+    QByteArray byte(1 << 20, '\xFF');
+    std::generate(byte.begin() + 1, byte.end(), [&casuale] { return char(casuale()); });
+    return byte;
+}
+
+// What lies there (a null text: no file; grown to dimensione when not 0, holes and all), what
+// is locked; the operation and the objective group shown; the file's bytes once the group was
+// changed and "Esci" pressed (empty: still a folder).
+struct Avvio { const char *nome; QByteArray contenuto; qint64 dimensione; Blocco blocco; int operazione, gruppo; QByteArray dopo; };
+const Avvio avvii[] = {
+    {"read-only file: read, left alone", " 2  2 \r\n", 0, Blocco::File, 2, 2, " 2  2 \r\n"},
+    {"read-only folder, no file: none created", QByteArray(), 0, Blocco::Cartella, 1, 1, "<missing>"},
+    {"read-only folder with a file: read, left alone", " 3  2 \r\n", 0, Blocco::Cartella, 3, 2, " 3  2 \r\n"},
+    {"a folder named as the file: defaults, folder kept", QByteArray(), 0, Blocco::CartellaAlPosto, 1, 1, ""},
+    {"1 GB sparse file: defaults, replaced", "", qint64(1) << 30, Blocco::Nessuno, 1, 1, " 1  2 \r\n"},
+    {"1 MB of random bytes: defaults, replaced", casuali(), 0, Blocco::Nessuno, 1, 1, " 1  2 \r\n"},
+    {"a million blanks before 2 2: read as the numbers", QByteArray(1000000, ' ') + "2 2\r\n", 0, Blocco::Nessuno, 2, 2,
+     " 2  1 \r\n"},
+};
+} // namespace
 
 class TstAvvioFileRovinati final : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void avvioTranquillo_data();
+    void avvioTranquillo_data() { righeDa(avvii); }
     void avvioTranquillo();
 };
 
-void TstAvvioFileRovinati::avvioTranquillo_data()
-{
-    QTest::addColumn<QByteArray>("contenuto"); // null: no file written
-    QTest::addColumn<qint64>("dimensione");    // the file grown to this size when not 0, holes and all
-    QTest::addColumn<Blocco>("blocco");
-    QTest::addColumn<int>("operazione");
-    QTest::addColumn<int>("gruppo");
-    // The file's first bytes once the group was changed and "Esci" pressed; empty: a folder.
-    QTest::addColumn<QByteArray>("dopo");
-    std::mt19937 casuale(2026);
-    QByteArray casuali(1 << 20, '\xFF'); // the first byte no digit, sign or blank: nothing can be read
-    std::generate(casuali.begin() + 1, casuali.end(), [&casuale] { return char(casuale()); });
-    QTest::newRow("read-only file: read, left alone")
-        << QByteArray(" 2  2 \r\n") << qint64(0) << Blocco::File << 2 << 2 << QByteArray(" 2  2 \r\n");
-    QTest::newRow("read-only folder, no file: none created")
-        << QByteArray() << qint64(0) << Blocco::Cartella << 1 << 1 << QByteArray("<missing>");
-    QTest::newRow("read-only folder with a file: read, left alone")
-        << QByteArray(" 3  2 \r\n") << qint64(0) << Blocco::Cartella << 3 << 2 << QByteArray(" 3  2 \r\n");
-    QTest::newRow("a folder named as the file: defaults, folder kept")
-        << QByteArray() << qint64(0) << Blocco::CartellaAlPosto << 1 << 1 << QByteArray();
-    QTest::newRow("1 GB sparse file: defaults, replaced")
-        << QByteArray("") << (qint64(1) << 30) << Blocco::Nessuno << 1 << 1 << QByteArray(" 1  2 \r\n");
-    QTest::newRow("1 MB of random bytes: defaults, replaced")
-        << casuali << qint64(0) << Blocco::Nessuno << 1 << 1 << QByteArray(" 1  2 \r\n");
-    QTest::newRow("a million blanks before 2 2: read as the numbers")
-        << QByteArray(1000000, ' ') + "2 2\r\n" << qint64(0) << Blocco::Nessuno << 2 << 2 << QByteArray(" 2  1 \r\n");
-}
-
 void TstAvvioFileRovinati::avvioTranquillo()
 {
-    QFETCH(QByteArray, contenuto);
-    QFETCH(qint64, dimensione);
-    QFETCH(Blocco, blocco);
-    QFETCH(int, operazione);
-    QFETCH(int, gruppo);
-    QFETCH(QByteArray, dopo);
+    const auto &[nome, contenuto, dimensione, blocco, operazione, gruppo, dopo] = rigaDi(avvii);
     AmbienteProva ambiente;
     // The program's name is known before the window loads: this test's own file name.
     const QString percorso = QDir::current().filePath(
