@@ -55,12 +55,12 @@ constexpr Riepilogo riepiloghi[] = {
 };
 
 // The settings file before loading (none: no file); lblNomeOperazione after the program's
-// name, or "OPE" for the caption left as designed; the frame's title; the file written back.
+// name, or "OPE" for the caption the window is built with; the frame's title; the file written back.
 struct FileLetto { const char *nome, *file; int operazione; const char *suffisso, *cornice, *riscritto; };
 constexpr FileLetto fileLetti[] = {
     {"first start, no file", "", 1, ".1", "OBIETTIVI 1", " 1  1 \r\n"},
     {"2 2: subtraction, group 2", "2 2", 2, ".2", "OBIETTIVI 2", " 2  2 \r\n"},
-    {"group 7 leaves the design captions", " 3  7 \r\n", 3, "OPE", "OBIETTIVI", " 3  7 \r\n"},
+    {"group 7 leaves the captions as built", " 3  7 \r\n", 3, "OPE", "OBIETTIVI", " 3  7 \r\n"},
 };
 
 FrmValutazione *apriValutazione()
