@@ -21,22 +21,20 @@ QStringList g_scaricate;
 
 enum class Gesto { Clic, ClicDestro, ClicCheNasconde, InvioTenuto, Spazio };
 
-// A window that notes when it is unloaded, with two placed controls and one
-// left out of the proportional layout.
+// A window that notes when it is unloaded, with a placed control and one left
+// out of the proportional layout.
 class FinestraProva final : public Finestra
 {
 public:
     explicit FinestraProva(const QString &nome)
         : Finestra(nome, QSize(6000, 4500))
     {
-        aspetto::posiziona(m_uno, 0, 0, 1500, 450);
         aspetto::posiziona(m_due, 3000, 2250, 1500, 900);
         m_libero->setGeometry(10, 10, 20, 20);
     }
     void alCaricamento() override { catturaLayout(); }
     void alloScaricamento() override { g_scaricate.append(nome()); }
 
-    QLabel *m_uno = new QLabel(QStringLiteral("uno"), area());
     QLabel *m_due = new QLabel(QStringLiteral("due"), area());
     QLabel *m_libero = new QLabel(QStringLiteral("libero"), area());
 };

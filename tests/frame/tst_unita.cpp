@@ -45,7 +45,6 @@ private slots:
         QFETCH(double, dpi);
         QFETCH(int, pixel);
         QCOMPARE(unita::twipsInPixel(twips, dpi), pixel);
-        QCOMPARE(unita::twipsInPunti(twips), twips / 20.0);
     }
 
     void riscala_data()
