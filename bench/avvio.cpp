@@ -2,7 +2,7 @@
 // (every window unloaded, the settings file written) right after the start
 // window's first paint.
 
-#include "primodisegno.h"
+#include "dipinti.h"
 
 #include "frame/chiusura.h"
 #include "frame/finestra.h"
@@ -18,11 +18,10 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     installaPiattaforma(app);
     registraFinestre();
-
-    PrimoDisegno primo([](const QWidget *w) { return w == Finestre::istanza().trova(nomi::frmInizio); },
-                       [] { ChiudiTutto(); });
-    app.installEventFilter(&primo);
+    const Dipinti dipinti([](const QObject *o) { return o == Finestre::istanza().trova(nomi::frmInizio); });
     if (!Finestre::istanza().mostra(nomi::frmInizio))
         return 1;
-    return QApplication::exec();
+    dipinti.attendiOltre(0);
+    ChiudiTutto();
+    return 0;
 }

@@ -7,7 +7,7 @@
 #   - a press on "Avanti" to the next operation painted (median, 99th percentile);
 #   - a 60-line worksheet generated and shown; printed into a PDF;
 #   - the certificate drawn; the report page printed into a PDF.
-# The programs' own detailed output goes to build-bench/dettagli.txt.
+# The program's own output goes to build-bench/dettagli.txt.
 #   bench/run.sh [rounds]     (default 15 start-ups; 50 rounds of the rest; 1,000 presses)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +15,7 @@ cd "$(dirname "$0")/.."
 giri=${1:-15}
 scripts/deps.sh
 cmake -S bench -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build-bench -j"$(nproc)" --target finestranuda avvio misura bench_avanti stampe >/dev/null
+cmake --build build-bench -j"$(nproc)" --target finestranuda avvio misure >/dev/null
 
 # The programs run in an empty folder of their own (the start window writes
 # its settings file there, pages without a printer are kept as PDFs there),
@@ -28,9 +28,7 @@ dettagli="$bin/dettagli.txt"
 (
     cd "$lavoro"
     export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$lavoro/runtime" CUPS_SERVER="$lavoro/nessun-server.sock"
-    "$bin/misura" "$giri" "bare window=$bin/finestranuda" "TARVELO start window=$bin/avvio"
-    "$bin/bench_avanti" 1000
-    "$bin/stampe" 50
+    "$bin/misure" "$giri" 50 1000 "$bin/finestranuda" "$bin/avvio"
 ) >"$dettagli" 2>&1 || { cat "$dettagli"; exit 1; }
 
 echo "| measure | TARVELO | bare Qt | against bare Qt | aim |"

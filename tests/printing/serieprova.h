@@ -20,21 +20,16 @@ inline QString rigaLog(int i)
     return riga + (i % 8 == 0 ? QStringLiteral("%1*  %2° ").arg(n + 9).arg(n + 8) : QStringLiteral("%1  ").arg(n + 8));
 }
 
-// Fills log lines 1 to operazioni, the counts and the first exercise's total time.
+// Log lines 1 to operazioni, the right answers and the first exercise's total
+// time: what the report and the certificate read.
 inline void riempi(int operazioni, int esatte, const QString &tempoTotale = QStringLiteral(" 57"))
 {
     auto &m = modulo2();
     for (int i = 1; i <= operazioni; ++i)
         m.ElencoOperazioni.imposta(i, rigaLog(i));
     m.NumeroOperazioni = static_cast<Modulo2::int16>(operazioni);
-    m.NumeroOperazione = m.NumeroOperazioni;
-    m.NumeroEsercizio = 1;
     m.RisposteEsatte = static_cast<Modulo2::int16>(esatte);
-    m.NumeroEsatte = m.RisposteEsatte;
-    m.NumeroErrate = static_cast<Modulo2::int16>(operazioni - esatte);
     m.TempiEsercizi.imposta(1, tempoTotale);
-    m.DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    m.DescrizioneLivello = QStringLiteral("NUMERO MASSIMO da  1 a 30");
 }
 
 // Shows the window and waits until it has the keyboard.

@@ -57,8 +57,10 @@ private slots:
         QTest::newRow("20/14: 7") << 20 << 14 << "BUONO" << true << false;
         QTest::newRow("20/13: 6.5 rounds down") << 20 << 13 << "SUFFICIENTE" << true << false;
         QTest::newRow("10/5: exactly half") << 10 << 5 << "SUFFICIENTE (!)" << true << false;
+        QTest::newRow("20/11: 5.5 rounds down") << 20 << 11 << "SUFFICIENTE (!)" << true << false;
         QTest::newRow("10/4: under half") << 10 << 4 << "Non classificato" << false << false;
         QTest::newRow("9 all right: the notice, not printable") << 9 << 9 << "OTTIMO" << false << true;
+        QTest::newRow("9 with 2 right: the notice, not graded") << 9 << 2 << "Non classificato" << false << true;
         QTest::newRow("0 operations") << 0 << 0 << "Non classificato" << false << true;
     }
 

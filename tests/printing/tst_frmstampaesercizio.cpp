@@ -1,15 +1,19 @@
-// The report window on the real widgets, offscreen: the list, the buttons by
-// mouse and keyboard, the name panel and what reaches the recording printer.
+// The report window and the certificate window it opens, on the real widgets
+// offscreen: the buttons by mouse and keyboard, the name panel, the grade, the
+// picture and what reaches the recording printer.
 #include "serieprova.h"
 #include "support/ambienteprova.h"
 
 #include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
+#include "printing/frmattestato.h"
 #include "printing/frmstampaesercizio.h"
+#include "printing/immagineattestato.h"
 #include "printing/pannellonome.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,68 +25,82 @@ class TstFrmStampaEsercizio final : public QObject
     Q_OBJECT
 
 private:
-    static FrmStampaEsercizio *apri() { return serieprova::apri<FrmStampaEsercizio>(nomi::FrmStampaEsercizio); }
     std::unique_ptr<AmbienteProva> m_ambiente;
+
+    // A key held down on the focused control: the press, auto-repeats (a
+    // release and a press marked as repeats), then the release.
+    static void tieni(Qt::Key tasto, Qt::KeyboardModifiers modo = Qt::NoModifier)
+    {
+        QTest::keyPress(QApplication::focusWidget(), tasto, modo);
+        for (int i = 0; i < 3; ++i) {
+            const QString testo(QTest::keyToAscii(tasto));
+            QKeyEvent rilascio(QEvent::KeyRelease, tasto, modo, testo, true);
+            QApplication::sendEvent(QApplication::focusWidget(), &rilascio);
+            QKeyEvent ripetuto(QEvent::KeyPress, tasto, modo, testo, true);
+            QApplication::sendEvent(QApplication::focusWidget(), &ripetuto);
+        }
+        QTest::keyRelease(QApplication::focusWidget(), tasto, modo);
+    }
 
 private slots:
     void init() { m_ambiente = std::make_unique<AmbienteProva>(); }
     void cleanup() { m_ambiente.reset(); }
 
-    // The first 30 lines in three columns going down: 1-10, 11-20, 21-30.
-    void aspettoEdElenco()
-    {
-        serieprova::riempi(35, 30);
-        FrmStampaEsercizio *f = apri();
-        QCOMPARE(f->windowTitle(), QStringLiteral("STAMPA DEGLI ESERCIZI ESEGUITI"));
-        QStringList didascalie;
-        for (auto *pulsante : f->Option1)
-            didascalie << pulsante->caption();
-        QCOMPARE(didascalie, (QStringList{"E S C I", "SCRIVI IL NOME", "STAMPA", "ATTESTATO"}));
-        QVERIFY(f->fraNome->isHidden());
-        for (int i = 0; i < 30; ++i)
-            QCOMPARE(f->LblOp.at(i)->text(), serieprova::rigaLog(i + 1));
-        QCOMPARE(f->LblOp.at(10)->y(), f->LblOp.at(0)->y());
-        QVERIFY(f->LblOp.at(20)->x() > f->LblOp.at(19)->x());
-    }
-
-    void stampa_data()
+    void pulsanti_data()
     {
         QTest::addColumn<int>("operazioni");
         QTest::addColumn<QStringList>("font");
-        QTest::addColumn<QString>("messaggio"); // empty: the page is printed
+        QTest::addColumn<int>("pulsante");
+        QTest::addColumn<QString>("messaggio");
+        QTest::addColumn<bool>("stampata");
 
         const QStringList courier{"Arial", "Courier New"};
-        QTest::newRow("9: only the message") << 9 << courier << "Esegui almeno 10 operazioni. ";
-        QTest::newRow("10: the page") << 10 << courier << "";
-        QTest::newRow("no Courier: the message, nothing printed")
-            << 20 << QStringList{"Arial", "Times New Roman"} << "Devi installare il font Courier o il font Courier New";
+        QTest::newRow("STAMPA, 9 operations: only the message")
+            << 9 << courier << 2 << "Esegui almeno 10 operazioni. " << false;
+        QTest::newRow("STAMPA, 10 operations: the page") << 10 << courier << 2 << "" << true;
+        QTest::newRow("STAMPA without Courier: the message, nothing printed")
+            << 20 << QStringList{"Arial", "Times New Roman"} << 2
+            << "Devi installare il font Courier o il font Courier New" << false;
+        QTest::newRow("E S C I: the window goes, the exercise times are cleared") << 35 << courier << 0 << "" << false;
+        QTest::newRow("ATTESTATO: the certificate opens") << 35 << courier << 3 << "" << false;
     }
 
-    void stampa()
+    // The first 30 log lines in three columns going down (1-10, 11-20, 21-30), then a press on one button.
+    void pulsanti()
     {
         QFETCH(int, operazioni);
         QFETCH(QStringList, font);
+        QFETCH(int, pulsante);
         QFETCH(QString, messaggio);
+        QFETCH(bool, stampata);
         serieprova::riempi(operazioni, operazioni);
         m_ambiente->impostaFontStampante(font);
-        QTest::mouseClick(apri()->Option1.at(2), Qt::LeftButton);
+        auto *f = serieprova::apri<FrmStampaEsercizio>(nomi::FrmStampaEsercizio);
+        for (int i = 0; i < std::min(operazioni, 30); ++i)
+            QCOMPARE(f->LblOp.at(i)->text(), serieprova::rigaLog(i + 1));
+        QCOMPARE(f->LblOp.at(10)->y(), f->LblOp.at(0)->y());
+        QTest::mouseClick(f->Option1.at(pulsante), Qt::LeftButton);
         QCOMPARE(m_ambiente->messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{messaggio});
         const auto &stampanti = m_ambiente->stampanti();
-        QCOMPARE(!stampanti.empty() && stampanti.front()->documentoFinito(), messaggio.isEmpty());
-        QVERIFY(!messaggio.isEmpty() || stampanti.front()->testi().contains(serieprova::rigaLog(operazioni)));
+        QCOMPARE(!stampanti.empty() && stampanti.front()->documentoFinito(), stampata);
+        QVERIFY(!stampata || stampanti.front()->testi().contains(serieprova::rigaLog(operazioni)));
+        QCOMPARE(Finestre::istanza().caricata(nomi::FrmStampaEsercizio), pulsante != 0);
+        QCOMPARE(Finestre::istanza().caricata(nomi::FrmAttestato), pulsante == 3);
+        QCOMPARE(modulo2().TempiEsercizi.valore(1), pulsante == 0 ? QString() : QStringLiteral(" 57"));
     }
 
-    // Pasted, the name stops at 15 characters; it is taken as it is at AVANTI, then Enter prints it.
+    // Pasted, the name stops at 15 characters and a sixteenth typed is refused;
+    // it is taken as it is at AVANTI, then Enter prints it.
     void pannelloDelNome()
     {
         serieprova::riempi(12, 12);
         modulo2().NomeAlunno = QStringLiteral("prima");
-        FrmStampaEsercizio *f = apri();
+        auto *f = serieprova::apri<FrmStampaEsercizio>(nomi::FrmStampaEsercizio);
         QTest::mouseClick(f->Option1.at(1), Qt::LeftButton);
-        QVERIFY(f->fraNome->isVisible());
         QCOMPARE(QApplication::focusWidget(), f->fraNome->txtNome);
         QGuiApplication::clipboard()->setText(QStringLiteral(" nicolò ROSSI  xyz"));
         f->fraNome->txtNome->paste();
+        QTest::keyClick(f->fraNome->txtNome, Qt::Key_K);
         QCOMPARE(modulo2().NomeAlunno, QStringLiteral("prima"));
         QTest::mouseClick(f->fraNome->cmdAvanti, Qt::LeftButton);
         QVERIFY(f->fraNome->isHidden());
@@ -95,43 +113,92 @@ private slots:
 
     void tastiera_data()
     {
+        QTest::addColumn<QString>("finestra");
         QTest::addColumn<int>("tasto");
         QTest::addColumn<bool>("tastierino");
-        QTest::addColumn<int>("fuoco");
+        QTest::addColumn<QString>("fuoco");
 
-        QTest::newRow("3 focuses STAMPA") << int(Qt::Key_3) << false << 2;
-        QTest::newRow("keypad 2 focuses STAMPA") << int(Qt::Key_2) << true << 2;
-        QTest::newRow("the blank moves to the next button") << int(Qt::Key_Space) << false << 1;
+        const QString resoconto = nomi::FrmStampaEsercizio;
+        QTest::newRow("report: 3 focuses STAMPA") << resoconto << int(Qt::Key_3) << false << "Option1_2";
+        QTest::newRow("report: keypad 2 focuses STAMPA") << resoconto << int(Qt::Key_2) << true << "Option1_2";
+        QTest::newRow("report: the blank moves once") << resoconto << int(Qt::Key_Space) << false << "Option1_1";
+        QTest::newRow("certificate: 2 focuses TORNA ALLA FINESTRA PRECEDENTE")
+            << QString(nomi::FrmAttestato) << int(Qt::Key_2) << false << "Option5_1";
+        QTest::newRow("certificate: keypad 2 focuses TORNA ALLA FINESTRA PRECEDENTE")
+            << QString(nomi::FrmAttestato) << int(Qt::Key_2) << true << "Option5_1";
     }
 
-    // A key held down acts once; on STAMPA, Enter held down prints one page.
+    // From the first button, a key held down acts once; on STAMPA, Enter held down prints one page.
     void tastiera()
     {
+        QFETCH(QString, finestra);
         QFETCH(int, tasto);
         QFETCH(bool, tastierino);
-        QFETCH(int, fuoco);
+        QFETCH(QString, fuoco);
         serieprova::riempi(20, 20);
-        FrmStampaEsercizio *f = apri();
-        // Held down: the press, then auto-repeats (a release and a press marked as repeats), then the release.
-        const auto tieni = [](Qt::Key codice, Qt::KeyboardModifiers modo) {
-            QTest::keyPress(QApplication::focusWidget(), codice, modo);
-            for (int i = 0; i < 3; ++i) {
-                const QString testo(QTest::keyToAscii(codice));
-                QKeyEvent rilascio(QEvent::KeyRelease, codice, modo, testo, true);
-                QApplication::sendEvent(QApplication::focusWidget(), &rilascio);
-                QKeyEvent ripetuto(QEvent::KeyPress, codice, modo, testo, true);
-                QApplication::sendEvent(QApplication::focusWidget(), &ripetuto);
-            }
-            QTest::keyRelease(QApplication::focusWidget(), codice, modo);
-        };
-        f->Option1.at(0)->setFocus();
+        auto *f = serieprova::apri<Finestra>(finestra);
+        f->findChild<QWidget *>(fuoco.left(8) + '0')->setFocus();
         tieni(Qt::Key(tasto), tastierino ? Qt::KeypadModifier : Qt::NoModifier);
-        QCOMPARE(QApplication::focusWidget(), f->Option1.at(fuoco));
+        QCOMPARE(QApplication::focusWidget()->objectName(), fuoco);
         QVERIFY(m_ambiente->stampanti().empty());
-        if (fuoco != 2)
+        if (fuoco != "Option1_2")
             return;
-        tieni(Qt::Key_Return, Qt::NoModifier);
+        tieni(Qt::Key_Return);
         QCOMPARE(m_ambiente->stampanti().size(), size_t(1));
+    }
+
+    void attestato_data()
+    {
+        QTest::addColumn<int>("operazioni");
+        QTest::addColumn<int>("esatte");
+        QTest::addColumn<QString>("valutazione");
+        QTest::addColumn<bool>("stampabile");
+
+        QTest::newRow("20/17: DISTINTO, printed") << 20 << 17 << "DISTINTO" << true;
+        QTest::newRow("9 all right: the notice, not printed") << 9 << 9 << "OTTIMO" << false;
+        QTest::newRow("10/4: not graded, not printed") << 10 << 4 << "Non classificato" << false;
+    }
+
+    // The load grades the series, capitalises the name and draws the picture,
+    // its title in red at the top; the print button, and the print action
+    // whatever calls it, print the picture only when it is allowed.
+    void attestato()
+    {
+        QFETCH(int, operazioni);
+        QFETCH(int, esatte);
+        QFETCH(QString, valutazione);
+        QFETCH(bool, stampabile);
+        serieprova::riempi(operazioni, esatte);
+        modulo2().NomeAlunno = QStringLiteral("nicolò ROSSI");
+        auto *f = serieprova::apri<FrmAttestato>(nomi::FrmAttestato);
+        QCOMPARE(modulo2().Valutazione, valutazione);
+        QCOMPARE(modulo2().NomeAlunno, QStringLiteral("Nicolò rossi"));
+        QCOMPARE(f->Option5.at(0)->isEnabled(), stampabile);
+        QCOMPARE(f->Label1->text().isEmpty(), operazioni >= 10);
+        const QImage &immagine = f->Picture1->immagine();
+        int rossi = 0;
+        for (int y = 0; y < immagine.height() / 5; ++y) {
+            for (int x = 0; x < immagine.width(); ++x)
+                rossi += immagine.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
+        }
+        QVERIFY2(rossi > 20, qPrintable(QString::number(rossi)));
+        QTest::mouseClick(f->Option5.at(0), Qt::LeftButton);
+        f->EseguiScelta(0);
+        QCOMPARE(m_ambiente->stampanti().size(), size_t(stampabile ? 2 : 0));
+        if (stampabile)
+            QCOMPARE(m_ambiente->stampanti().front()->chiamate().at(1).dimensioneImmagine, immagine.size());
+    }
+
+    // FINE SESSIONE writes the settings file and closes every window.
+    void fineSessione()
+    {
+        serieprova::riempi(20, 20);
+        Finestre::istanza().mostra(nomi::frmInizio);
+        Finestre::istanza().mostra(nomi::FrmStampaEsercizio);
+        QTest::mouseClick(serieprova::apri<FrmAttestato>(nomi::FrmAttestato)->Option5.at(2), Qt::LeftButton);
+        QVERIFY(Finestre::istanza().caricate().isEmpty());
+        QCOMPARE(m_ambiente->fineProgramma(), 1);
+        QVERIFY(QFile::exists(QDir(m_ambiente->cartella()).filePath(modulo2().NomeProgramma + ".dat")));
     }
 };
 

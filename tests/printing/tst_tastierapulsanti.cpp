@@ -29,7 +29,6 @@ private slots:
         QTest::newRow("report: keypad 4 is cancelled") << true << 100 << N << -1 << false;
         QTest::newRow("report: Enter acts on the focused button") << true << 13 << Tipo::Esegui << 1 << true;
         QTest::newRow("report: E accepted, nothing more") << true << 69 << N << -1 << true;
-        QTest::newRow("report: an arrow is cancelled") << true << 0x25 << N << -1 << false;
         QTest::newRow("certificate: 3 focuses FINE SESSIONE") << false << 51 << F << 2 << true;
         QTest::newRow("certificate: keypad 0 is cancelled") << false << 96 << N << -1 << false;
         QTest::newRow("certificate: keypad 1 focuses STAMPA") << false << 97 << F << 0 << true;
