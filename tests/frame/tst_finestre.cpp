@@ -1,13 +1,12 @@
 // The toolkit: the registry of windows (one instance per name, loading and
-// unloading by name, the end of the program with the last window, the two ways
-// of closing everything), the proportional layout following the window's size,
-// and the option button used as a push button: it acts once on the mouse-down
-// (left button only), once for a held Enter, never on Space, and it is never
-// left down, even when the release goes to another window.
+// unloading by name, the end of the program with the last window), the
+// proportional layout following the window's size, and the option button used
+// as a push button: it acts once on the mouse-down (left button only), once
+// for a held Enter, never on Space, and it is never left down, even when the
+// release goes to another window.
 #include "support/ambienteprova.h"
 
 #include "frame/aspetto.h"
-#include "frame/chiusura.h"
 #include "frame/finestra.h"
 #include "frame/finestre.h"
 #include "frame/pulsanteopzione.h"
@@ -52,8 +51,7 @@ private slots:
     {
         m_ambiente = std::make_unique<AmbienteProva>();
         g_scaricate.clear();
-        for (const QString &nome : {nomi::FrmAttestato, nomi::FrmOperativo, nomi::FrmStampaSchede, QStringLiteral("A"),
-                                    QStringLiteral("B")})
+        for (const QString &nome : {QStringLiteral("A"), QStringLiteral("B")})
             Finestre::istanza().registra(nome, [nome] { return new FinestraProva(nome); });
     }
     void cleanup() { m_ambiente.reset(); }
@@ -71,40 +69,17 @@ private slots:
         QCOMPARE(g_scaricate, QStringList{"A"});
     }
 
-    void chiusura_data()
+    // Unloading a window but the last, then closing the last by its title bar.
+    void fineProgramma()
     {
-        QTest::addColumn<QStringList>("carica");
-        QTest::addColumn<int>("modo"); // 0 one by one (the last by the title bar), 1 ChiudiTutto, 2 ChiudiFinestre
-        QTest::addColumn<QStringList>("scaricate");
-
-        QTest::newRow("the program ends with the last window") << QStringList{"A", "B"} << 0 << QStringList{"A", "B"};
-        QTest::newRow("ChiudiTutto goes by name") << QStringList{nomi::FrmStampaSchede, nomi::FrmOperativo, "A",
-                                                                   nomi::FrmAttestato}
-                                                  << 1 << QStringList{nomi::FrmAttestato, nomi::FrmOperativo,
-                                                                      nomi::FrmStampaSchede};
-        QTest::newRow("ChiudiFinestre goes in load order")
-            << QStringList{"B", nomi::FrmStampaSchede, "A"} << 2 << QStringList{"B", nomi::FrmStampaSchede, "A"};
-    }
-
-    void chiusura()
-    {
-        QFETCH(QStringList, carica);
-        QFETCH(int, modo);
-        QFETCH(QStringList, scaricate);
         auto &f = Finestre::istanza();
-        for (const QString &nome : carica)
-            f.mostra(nome);
-        if (modo == 0) {
-            f.scarica(carica.first());
-            QCOMPARE(m_ambiente->fineProgramma(), 0);
-            f.trova(carica.last())->close();
-        }
-        if (modo == 1)
-            ChiudiTutto();
-        if (modo == 2)
-            ChiudiFinestre();
-        QCOMPARE(g_scaricate, scaricate);
-        QCOMPARE(m_ambiente->fineProgramma(), f.caricate().isEmpty() ? 1 : 0);
+        f.mostra(QStringLiteral("A"));
+        f.mostra(QStringLiteral("B"));
+        f.scarica(QStringLiteral("A"));
+        QCOMPARE(m_ambiente->fineProgramma(), 0);
+        f.trova(QStringLiteral("B"))->close();
+        QCOMPARE(g_scaricate, (QStringList{"A", "B"}));
+        QCOMPARE(m_ambiente->fineProgramma(), 1);
     }
 
     void mostraModaleAttendeLoScaricamento()
