@@ -4,7 +4,6 @@
 #include "serieprova.h"
 #include "support/ambienteprova.h"
 
-#include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
 #include "printing/frmattestato.h"

@@ -27,7 +27,6 @@ private slots:
         QTest::newRow("report: 5 is cancelled") << true << 53 << N << -1 << false;
         QTest::newRow("report: keypad 0 focuses E S C I") << true << 96 << F << 0 << true;
         QTest::newRow("report: keypad 4 is cancelled") << true << 100 << N << -1 << false;
-        QTest::newRow("report: Enter acts on the focused button") << true << 13 << Tipo::Esegui << 1 << true;
         QTest::newRow("report: E accepted, nothing more") << true << 69 << N << -1 << true;
         QTest::newRow("certificate: 3 focuses FINE SESSIONE") << false << 51 << F << 2 << true;
         QTest::newRow("certificate: keypad 0 is cancelled") << false << 96 << N << -1 << false;
@@ -62,10 +61,8 @@ private slots:
         QTest::addColumn<int>("conFuoco");
         QTest::addColumn<int>("prossimo"); // -1: the blank does not move the focus
 
-        QTest::newRow("report: 0 to 1") << true << "" << 0 << 1;
-        QTest::newRow("report: 3 wraps to 0") << true << "" << 3 << 0;
         QTest::newRow("certificate: 2 wraps to 0") << false << "" << 2 << 0;
-        QTest::newRow("report: 3 held stops the blank") << true << "3" << 0 << -1;
+        QTest::newRow("report: 4 held stops the blank") << true << "4" << 0 << -1;
         QTest::newRow("report: 5 is not held") << true << "5" << 0 << 1;
         QTest::newRow("certificate: any character is held") << false << "a" << 0 << -1;
     }
