@@ -20,7 +20,6 @@ AmbienteProva::AmbienteProva()
     // The window owns a twin of the printer; the one kept here holds the page.
     s.creaStampante = [this] {
         m_possedute.push_back(std::make_unique<StampanteRegistrata>(m_font));
-        m_possedute.back()->falliscaDallaChiamata(m_guastoDa);
         m_stampanti.push_back(m_possedute.back().get());
         return m_stampanti.back()->gemella();
     };

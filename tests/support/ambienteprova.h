@@ -27,8 +27,6 @@ public:
     const std::vector<StampanteRegistrata *> &stampanti() const { return m_stampanti; }
     // The fonts the next printers offer.
     void impostaFontStampante(QStringList font) { m_font = std::move(font); }
-    // The next printer fails from call n on (see StampanteRegistrata).
-    void impostaGuastoStampante(int n) { m_guastoDa = n; }
 
     // The texts of the message boxes shown so far.
     const QStringList &messaggi() const { return m_messaggi; }
@@ -41,7 +39,6 @@ private:
     std::vector<std::unique_ptr<StampanteRegistrata>> m_possedute;
     std::vector<StampanteRegistrata *> m_stampanti;
     QStringList m_font{QStringLiteral("Arial"), QStringLiteral("Courier New")};
-    int m_guastoDa = -1;
     QStringList m_messaggi;
     int m_fine = 0;
     QTemporaryDir m_cartella;

@@ -11,7 +11,6 @@ public:
 
     void imposta(float secondi) { m_secondi = secondi; }
     void avanza(float secondi) { m_secondi += secondi; }
-    void impostaData(const QDate &data) { m_oggi = data; }
 
 private:
     float m_secondi = 36000.0f;

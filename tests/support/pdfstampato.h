@@ -37,8 +37,6 @@ public:
     // Waits up to millisecondi for a job captured after this object was made;
     // true when one arrived, and file() then names the newest.
     bool attendi(int millisecondi = 10000);
-    // True when no new job arrives within millisecondi.
-    bool nessunLavoro(int millisecondi) { return !attendi(millisecondi); }
 
     QString file() const { return m_file; }
     QString testo() const { return testoDelPdf(m_file); }
