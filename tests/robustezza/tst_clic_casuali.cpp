@@ -1,5 +1,6 @@
 #include "exercise/frmoperativo.h"
 #include "exercise/tastierino.h"
+#include "frame/etichetta.h"
 #include "frame/finestre.h"
 #include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
@@ -9,22 +10,18 @@
 #include "support/ambienteprova.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QTimer>
 #include <QtTest>
 
 #include <random>
 
-// A restless pupil on each window, from fixed seeds: presses with either
-// button anywhere on the visible controls, keys and changes of size, with the clock running on past midnight. Mouse events go through
-// the window system, so they reach the control really on top. After every
+// A restless pupil on each window, from fixed seeds: clicks on any visible,
+// usable button, label or text box, keys on the control with the focus and
+// changes of size, with the clock running on past midnight. After every
 // action: no option button stays down or checked, the answer has at most four
 // characters, a series has at most 20 operations, and in a series the counts
 // of right and wrong answers agree with the marks in its log lines.
-
-// Qt's own entry for mouse events from the window system (what QtTest uses).
-Q_GUI_EXPORT void qt_handleMouseEvent(QWindow *window, const QPointF &local, const QPointF &global,
-                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
-                                      Qt::KeyboardModifiers mods, int timestamp);
 
 namespace {
 
@@ -44,13 +41,9 @@ public:
 
     void agisci(QWidget *finestra)
     {
-        QList<QWidget *> bersagli{finestra};
-        for (QWidget *w : finestra->findChildren<QWidget *>())
-            if (w->isVisible())
-                bersagli << w;
         const int scelta = tra(1, 100);
         if (scelta <= 75)
-            premi(finestra, bersagli.at(tra(0, int(bersagli.size()) - 1)), scelta <= 65 ? Qt::LeftButton : Qt::RightButton);
+            clic(finestra);
         else if (scelta <= 98)
             tasto(finestra);
         else {
@@ -59,26 +52,18 @@ public:
         }
     }
 
-    // Down and up at one point of the control, with no event processed in
-    // between: the release goes to the window on top even when the press unloaded this one.
-    void premi(QWidget *finestra, QWidget *su, Qt::MouseButton pulsante = Qt::LeftButton)
+private:
+    void clic(QWidget *finestra)
     {
-        const QPoint punto = su->mapTo(finestra, QPoint(tra(0, std::max(0, su->width() - 1)),
-                                                        tra(0, std::max(0, su->height() - 1))));
-        QPointer<QWidget> vivo(finestra);
-        for (const bool giu : {true, false}) {
-            for (QWidget *w : QApplication::topLevelWidgets())
-                if (!vivo || !vivo->isVisible())
-                    vivo = w->isVisible() && w->windowHandle() ? w : nullptr;
-            if (vivo && vivo->windowHandle())
-                qt_handleMouseEvent(vivo->windowHandle(), punto, vivo->mapToGlobal(punto), giu ? pulsante : Qt::NoButton,
-                                    pulsante, giu ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease,
-                                    Qt::NoModifier, m_istante += 2);
-        }
-        m_istante += 1000; // the next press is never taken for a double click
+        QList<QWidget *> bersagli;
+        for (QWidget *w : finestra->findChildren<QWidget *>())
+            if (w->isVisible() && w->isEnabled()
+                && (qobject_cast<QAbstractButton *>(w) || qobject_cast<Etichetta *>(w) || qobject_cast<QLineEdit *>(w)))
+                bersagli << w;
+        if (!bersagli.isEmpty())
+            QTest::mouseClick(bersagli.at(tra(0, int(bersagli.size()) - 1)), Qt::LeftButton);
     }
 
-private:
     // One key on the control with the focus; the key-up only when the key-down left it there.
     void tasto(QWidget *finestra)
     {
@@ -92,7 +77,6 @@ private:
     }
 
     std::mt19937 m_casuale;
-    int m_istante = 1000; // timestamp of the mouse events, in milliseconds
 };
 
 // Everything that must hold after any action; empty when all is well. In a
@@ -125,14 +109,14 @@ QString controlla(bool serie)
 }
 
 // Now and then the pupil knows the answer, so that series run to their end.
-void rispondiGiusto(Scimmia &scimmia, FrmOperativo *f)
+void rispondiGiusto(FrmOperativo *f)
 {
     QList<int> tasti;
     for (const QChar c : modulo2().TestoIncognita.trimmed())
         tasti << c.digitValue();
     for (const int t : tasti << Tastierino::verifica << Tastierino::avanti)
         if (f->isVisible() && f->fraTastierino->isEnabled())
-            scimmia.premi(f, f->fraTastierino->Option2.at(std::size_t(t)));
+            QTest::mouseClick(f->fraTastierino->Option2.at(std::size_t(t)), Qt::LeftButton);
 }
 
 } // namespace
@@ -216,7 +200,7 @@ void TstClicCasuali::finestra()
         ambiente.orologio().imposta(std::fmod(ora, float(secondiPerGiorno)));
         auto *esercizio = qobject_cast<FrmOperativo *>(caricate.last());
         if (esercizio && esercizio->fraTastierino->isEnabled() && scimmia.tra(1, 100) <= 40)
-            rispondiGiusto(scimmia, esercizio);
+            rispondiGiusto(esercizio);
         else
             scimmia.agisci(caricate.last());
         QCoreApplication::processEvents();
