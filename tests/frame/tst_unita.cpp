@@ -1,13 +1,12 @@
 // The frame's plain calculations: twips and 0x00BBGGRR colours, the
-// proportional places of controls, the random source.
+// proportional places of controls, the random source's reseeding (its ranges
+// are checked through every generator that draws from it).
 #include "frame/aspetto.h"
 #include "frame/casuale.h"
 #include "frame/posizionerelativa.h"
 #include "frame/unita.h"
 
 #include <QtTest>
-
-#include <set>
 
 class TstUnita final : public QObject
 {
@@ -88,31 +87,6 @@ private slots:
         QVERIFY(c.frazione() != prima);
         a.rimescola(3600.0f); // the same second again: the sequence goes on, it does not start over
         QVERIFY(a.frazione() != prima);
-    }
-
-    void intero_data()
-    {
-        QTest::addColumn<int>("a");
-        QTest::addColumn<int>("b");
-        QTest::newRow("20 to 49") << 20 << 49;
-        QTest::newRow("a single value") << 5 << 5;
-    }
-
-    // Every whole number from a to b comes up, both ends included, and no other; fractions stay in [0, 1).
-    void intero()
-    {
-        QFETCH(int, a);
-        QFETCH(int, b);
-        Casuale c(2026);
-        std::set<int> visti;
-        for (int i = 0; i < 20000; ++i) {
-            visti.insert(c.intero(a, b));
-            const double f = c.frazione();
-            QVERIFY(f >= 0.0 && f < 1.0);
-        }
-        QCOMPARE(*visti.begin(), a);
-        QCOMPARE(*visti.rbegin(), b);
-        QCOMPARE(int(visti.size()), b - a + 1);
     }
 };
 
