@@ -6,6 +6,7 @@
 
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
+#include "frame/servizi.h"
 #include "printing/frmattestato.h"
 #include "printing/frmstampaesercizio.h"
 #include "printing/immagineattestato.h"
@@ -186,6 +187,51 @@ private slots:
         QCOMPARE(m_ambiente->stampanti().size(), size_t(stampabile ? 2 : 0));
         if (stampabile)
             QCOMPARE(m_ambiente->stampanti().front()->chiamate().at(1).dimensioneImmagine, immagine.size());
+    }
+
+    void guastoDellaStampante_data()
+    {
+        QTest::addColumn<QString>("finestra");
+        QTest::addColumn<int>("guasto"); // the printer fails from this call on; -1: no printer at all
+
+        const QString resoconto = nomi::FrmStampaEsercizio;
+        QTest::newRow("report, no printer") << resoconto << -1;
+        QTest::newRow("report, the printer fails mid-page") << resoconto << 20;
+        QTest::newRow("certificate, no printer") << QString(nomi::FrmAttestato) << -1;
+        QTest::newRow("certificate, the printer fails at once") << QString(nomi::FrmAttestato) << 0;
+    }
+
+    // A print that fails, or finds no printer, leaves the shared state as it
+    // was; the window prints again once the printer works.
+    void guastoDellaStampante()
+    {
+        QFETCH(QString, finestra);
+        QFETCH(int, guasto);
+        serieprova::riempi(20, 17);
+        modulo2().NomeAlunno = QStringLiteral("Anna");
+        auto *f = serieprova::apri<Finestra>(finestra);
+        const auto stato = [] {
+            const Modulo2 &m = modulo2();
+            QStringList s{m.NomeAlunno, m.Valutazione, QString::number(m.NumeroOperazioni),
+                          QString::number(m.RisposteEsatte)};
+            for (int i = 1; i <= 20; ++i)
+                s << m.ElencoOperazioni.valore(i) << m.TempiEsercizi.valore(i);
+            return s;
+        };
+        const QStringList prima = stato();
+        const auto creaStampante = servizi().creaStampante;
+        StampanteRegistrata guasta;
+        guasta.falliscaDallaChiamata(guasto);
+        servizi().creaStampante = nullptr;
+        if (guasto >= 0)
+            servizi().creaStampante = [&guasta] { return guasta.gemella(); };
+        auto *stampa = f->findChild<QWidget *>(finestra == nomi::FrmAttestato ? "Option5_0" : "Option1_2");
+        QTest::mouseClick(stampa, Qt::LeftButton);
+        QCOMPARE(stato(), prima);
+        servizi().creaStampante = creaStampante;
+        QTest::mouseClick(stampa, Qt::LeftButton);
+        QCOMPARE(m_ambiente->stampanti().size(), size_t(1));
+        QVERIFY(m_ambiente->stampanti().front()->documentoFinito());
     }
 
     // FINE SESSIONE writes the settings file and closes every window.
