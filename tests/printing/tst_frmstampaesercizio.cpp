@@ -27,18 +27,16 @@ class TstFrmStampaEsercizio final : public QObject
 private:
     std::unique_ptr<AmbienteProva> m_ambiente;
 
-    // A key held down on the focused control: the press, auto-repeats (a
+    // A key held down on the focused control: the press, an auto-repeat (a
     // release and a press marked as repeats), then the release.
     static void tieni(Qt::Key tasto, Qt::KeyboardModifiers modo = Qt::NoModifier)
     {
+        const QString testo(QTest::keyToAscii(tasto));
         QTest::keyPress(QApplication::focusWidget(), tasto, modo);
-        for (int i = 0; i < 3; ++i) {
-            const QString testo(QTest::keyToAscii(tasto));
-            QKeyEvent rilascio(QEvent::KeyRelease, tasto, modo, testo, true);
-            QApplication::sendEvent(QApplication::focusWidget(), &rilascio);
-            QKeyEvent ripetuto(QEvent::KeyPress, tasto, modo, testo, true);
-            QApplication::sendEvent(QApplication::focusWidget(), &ripetuto);
-        }
+        QKeyEvent rilascio(QEvent::KeyRelease, tasto, modo, testo, true);
+        QApplication::sendEvent(QApplication::focusWidget(), &rilascio);
+        QKeyEvent ripetuto(QEvent::KeyPress, tasto, modo, testo, true);
+        QApplication::sendEvent(QApplication::focusWidget(), &ripetuto);
         QTest::keyRelease(QApplication::focusWidget(), tasto, modo);
     }
 
