@@ -42,6 +42,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -80,50 +81,44 @@ Tempi cronometra(int giri, const std::function<void()> &prova, const std::functi
     return tempi;
 }
 
-// A program started again and again: the time from before the fork to its end, and its peak memory.
-struct Avvii
+// Runs the program once, its output discarded, and adds to misure its time
+// from before the fork to its end and its peak memory; false when it did not end well.
+bool avvia(const char *programma, std::array<Tempi, 2> &misure)
 {
-    const char *programma = nullptr;
-    Tempi millisecondi;
-    Tempi memoriaMb;
-
-    /** Runs the program once, its output discarded; false when it did not end well. */
-    bool avvia()
-    {
-        int stato = -1;
-        rusage uso{};
-        millisecondi.push_back(cronometra(1, [&] {
-            const pid_t figlio = fork();
-            if (figlio == 0) {
-                const int nulla = open("/dev/null", O_WRONLY);
-                dup2(nulla, STDOUT_FILENO);
-                dup2(nulla, STDERR_FILENO);
-                execl(programma, programma, static_cast<char *>(nullptr));
-                _exit(127);
-            }
-            if (figlio > 0)
-                wait4(figlio, &stato, 0, &uso);
-        }).front());
-        memoriaMb.push_back(static_cast<double>(uso.ru_maxrss) / 1024.0); // ru_maxrss is in KiB
-        return WIFEXITED(stato) && WEXITSTATUS(stato) == 0;
-    }
-};
+    int stato = -1;
+    rusage uso{};
+    misure[0].push_back(cronometra(1, [&] {
+        const pid_t figlio = fork();
+        if (figlio == 0) {
+            const int nulla = open("/dev/null", O_WRONLY);
+            dup2(nulla, STDOUT_FILENO);
+            dup2(nulla, STDERR_FILENO);
+            execl(programma, programma, static_cast<char *>(nullptr));
+            _exit(127);
+        }
+        if (figlio > 0)
+            wait4(figlio, &stato, 0, &uso);
+    }).front());
+    misure[1].push_back(static_cast<double>(uso.ru_maxrss) / 1024.0); // ru_maxrss is in KiB
+    return WIFEXITED(stato) && WEXITSTATUS(stato) == 0;
+}
 
 // The start-ups, alternating which program goes first, after one round not
 // counted (libraries in the page cache, font cache warm).
 bool avvii(int giri, const char *nudo, const char *programma)
 {
-    Avvii n{nudo};
-    Avvii p{programma};
-    bool riusciti = n.avvia() && p.avvia();
-    n = {nudo};
-    p = {programma};
+    std::array<Tempi, 2> n; // times and memory of the bare window
+    std::array<Tempi, 2> p; // and of the program
+    bool riusciti = avvia(nudo, n) && avvia(programma, p);
+    n = p = {};
     for (int giro = 0; riusciti && giro < giri; ++giro)
-        riusciti = giro % 2 == 0 ? n.avvia() && p.avvia() : p.avvia() && n.avvia();
+        riusciti = giro % 2 == 0 ? avvia(nudo, n) && avvia(programma, p) : avvia(programma, p) && avvia(nudo, n);
+    if (!riusciti)
+        return false;
     const QString misura = QStringLiteral("TARVELO start window: start to first paint (median of %1 alternating runs), ms");
-    riga(misura.arg(giri), p.millisecondi, n.millisecondi, "x1.3");
-    riga(QStringLiteral("TARVELO start window: peak memory, MB"), p.memoriaMb, n.memoriaMb, "+20");
-    return riusciti;
+    riga(misura.arg(giri), p[0], n[0], "x1.3");
+    riga(QStringLiteral("TARVELO start window: peak memory, MB"), p[1], n[1], "+20");
+    return true;
 }
 
 void premi(QWidget *pulsante)
