@@ -12,6 +12,7 @@
 #include "frame/pulsanteopzione.h"
 
 #include <QLabel>
+#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -79,6 +80,18 @@ private slots:
         f.trova(QStringLiteral("B"))->close();
         QCOMPARE(g_scaricate, (QStringList{"A", "B"}));
         QCOMPARE(m_ambiente->fineProgramma(), 1);
+    }
+
+    void mostraModaleAttendeLoScaricamento()
+    {
+        auto &f = Finestre::istanza();
+        bool scaricata = false;
+        QTimer::singleShot(50, [&] {
+            f.scarica(QStringLiteral("B"));
+            scaricata = true;
+        });
+        f.mostra(QStringLiteral("B"), true);
+        QVERIFY(scaricata);
     }
 
     // Only the placed controls follow the window; a control moved by code goes back at the next resize.
