@@ -23,7 +23,15 @@ constexpr int niente = INT_MIN;
 struct Lettura { const char *nome; QByteArrayView testo; int operazione, gruppo; };
 constexpr Lettura letture[] = {
     {"as written", " 1  2 \r\n", 1, 2},
+    {"2 2", "2 2", 2, 2},
     {"comma with blanks", "  3 ,  2  ", 3, 2},
+    {"empty field reads 0, extra fields ignored", "-2,,1 4", -2, 0},
+    {"number then text", "2 due", 2, niente},
+    {"one number", "3", 3, niente},
+    {"text", "due tre", niente, niente},
+    {"empty", "", niente, niente},
+    {"only blanks", "        ", niente, niente},
+    {"number glued to binary", QByteArrayView("2\x00 1", 4), niente, niente},
     {"line ends and tabs", "\n\t2\r\n\n1\n", 2, 1},
     {"group out of 16 bits", "1 -40000", 1, niente},
     {"decimal point", "1.5 2", niente, niente},
