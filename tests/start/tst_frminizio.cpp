@@ -232,14 +232,28 @@ private slots:
         QVERIFY(f->mnuSchede->isEnabled());
     }
 
-    // "Esci" unloads every window, ends the program and writes the file.
+    void esci_data()
+    {
+        QTest::addColumn<bool>("conEsci");
+        QTest::newRow("Esci") << true;
+        QTest::newRow("window closed") << false;
+    }
+
+    // The menu opens the grading and examples windows; "Esci", or closing the
+    // window, unloads every window, ends the program and writes the file.
     void esci()
     {
+        QFETCH(bool, conEsci);
         frmInizio *f = carica();
-        Finestre::istanza().mostra(nomi::FrmValutazione);
+        f->mnuValutazione->trigger();
+        f->mnuEsempi->trigger();
+        QVERIFY(caricata(nomi::FrmValutazione) && caricata(nomi::FrmEsemplicazione));
         premi(f->lblCambiaOb);
         QFile::remove(modulo2().NomeProgramma + QStringLiteral(".dat"));
-        premi(f->Option3[1]);
+        if (conEsci)
+            premi(f->Option3[1]);
+        else
+            f->close();
         QVERIFY(Finestre::istanza().caricate().isEmpty());
         QCOMPARE(m_ambiente->fineProgramma(), 1);
         QCOMPARE(fileLivelli(), QByteArray(" 1  2 \r\n"));
