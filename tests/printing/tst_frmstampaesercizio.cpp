@@ -3,6 +3,7 @@
 // picture and what reaches the recording printer.
 #include "serieprova.h"
 #include "support/ambienteprova.h"
+#include "support/tabella.h"
 
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
@@ -19,6 +20,46 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+
+namespace {
+// The series of that many lines all right, the printer's fonts, the button pressed (0 E S C I,
+// 2 STAMPA, 3 ATTESTATO); the message shown, whether a page is printed.
+struct Pulsante { const char *nome; int operazioni; const char *font; int pulsante; const char *messaggio; bool stampata; };
+constexpr Pulsante pulsanti[] = {
+    {"STAMPA, 9 operations: only the message", 9, "Arial;Courier New", 2, "Esegui almeno 10 operazioni. ", false},
+    {"STAMPA, 10 operations: the page", 10, "Arial;Courier New", 2, "", true},
+    {"STAMPA without Courier: the message, nothing printed", 20, "Arial;Times New Roman", 2,
+     "Devi installare il font Courier o il font Courier New", false},
+    {"E S C I: the window goes, the exercise times are cleared", 35, "Arial;Courier New", 0, "", false},
+    {"ATTESTATO: the certificate opens", 35, "Arial;Courier New", 3, "", false},
+};
+
+// In the report (or the certificate), a key held on the first button (on the keypad or not): the focus after.
+struct Tasto { const char *nome; bool attestato; int tasto; bool tastierino; const char *fuoco; };
+constexpr Tasto tasti[] = {
+    {"report: 3 focuses STAMPA", false, Qt::Key_3, false, "Option1_2"},
+    {"report: keypad 2 focuses STAMPA", false, Qt::Key_2, true, "Option1_2"},
+    {"report: the blank moves once", false, Qt::Key_Space, false, "Option1_1"},
+    {"certificate: 2 focuses TORNA ALLA FINESTRA PRECEDENTE", true, Qt::Key_2, false, "Option5_1"},
+    {"certificate: keypad 2 focuses TORNA ALLA FINESTRA PRECEDENTE", true, Qt::Key_2, true, "Option5_1"},
+};
+
+struct Attestato { const char *nome; int operazioni, esatte; const char *valutazione; bool stampabile; };
+constexpr Attestato attestati[] = {
+    {"20/17: DISTINTO, printed", 20, 17, "DISTINTO", true},
+    {"9 all right: the notice, not printed", 9, 9, "OTTIMO", false},
+    {"10/4: not graded, not printed", 10, 4, "Non classificato", false},
+};
+
+// The window printing (the report, or the certificate) and the call its printer fails from; -1: no printer at all.
+struct Guasto { const char *nome; bool attestato; int guasto; };
+constexpr Guasto guasti[] = {
+    {"report, no printer", false, -1},
+    {"report, the printer fails mid-page", false, 20},
+    {"certificate, no printer", true, -1},
+    {"certificate, the printer fails at once", true, 0},
+};
+} // namespace
 
 class TstFrmStampaEsercizio final : public QObject
 {
@@ -44,41 +85,19 @@ private slots:
     void init() { m_ambiente = std::make_unique<AmbienteProva>(); }
     void cleanup() { m_ambiente.reset(); }
 
-    void pulsanti_data()
-    {
-        QTest::addColumn<int>("operazioni");
-        QTest::addColumn<QStringList>("font");
-        QTest::addColumn<int>("pulsante");
-        QTest::addColumn<QString>("messaggio");
-        QTest::addColumn<bool>("stampata");
-
-        const QStringList courier{"Arial", "Courier New"};
-        QTest::newRow("STAMPA, 9 operations: only the message")
-            << 9 << courier << 2 << "Esegui almeno 10 operazioni. " << false;
-        QTest::newRow("STAMPA, 10 operations: the page") << 10 << courier << 2 << "" << true;
-        QTest::newRow("STAMPA without Courier: the message, nothing printed")
-            << 20 << QStringList{"Arial", "Times New Roman"} << 2
-            << "Devi installare il font Courier o il font Courier New" << false;
-        QTest::newRow("E S C I: the window goes, the exercise times are cleared") << 35 << courier << 0 << "" << false;
-        QTest::newRow("ATTESTATO: the certificate opens") << 35 << courier << 3 << "" << false;
-    }
-
     // The first 30 log lines in three columns going down (1-10, 11-20, 21-30), then a press on one button.
+    void pulsanti_data() { righeDa(::pulsanti); }
     void pulsanti()
     {
-        QFETCH(int, operazioni);
-        QFETCH(QStringList, font);
-        QFETCH(int, pulsante);
-        QFETCH(QString, messaggio);
-        QFETCH(bool, stampata);
+        const auto [nome, operazioni, font, pulsante, messaggio, stampata] = rigaDi(::pulsanti);
         serieprova::riempi(operazioni, operazioni);
-        m_ambiente->impostaFontStampante(font);
+        m_ambiente->impostaFontStampante(QString::fromLatin1(font).split(';'));
         auto *f = serieprova::apri<FrmStampaEsercizio>(nomi::FrmStampaEsercizio);
         for (int i = 0; i < std::min(operazioni, 30); ++i)
             QCOMPARE(f->LblOp.at(i)->text(), serieprova::rigaLog(i + 1));
         QCOMPARE(f->LblOp.at(10)->y(), f->LblOp.at(0)->y());
         QTest::mouseClick(f->Option1.at(pulsante), Qt::LeftButton);
-        QCOMPARE(m_ambiente->messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{messaggio});
+        QCOMPARE(m_ambiente->messaggi(), QString::fromLatin1(messaggio).split(';', Qt::SkipEmptyParts));
         const auto &stampanti = m_ambiente->stampanti();
         QCOMPARE(!stampanti.empty() && stampanti.front()->documentoFinito(), stampata);
         QVERIFY(!stampata || stampanti.front()->testi().contains(serieprova::rigaLog(operazioni)));
@@ -109,32 +128,15 @@ private slots:
                  QStringLiteral("Nome  nicolò ROSSI      Data di stampa 05/12/2026"));
     }
 
-    void tastiera_data()
-    {
-        QTest::addColumn<QString>("finestra");
-        QTest::addColumn<int>("tasto");
-        QTest::addColumn<bool>("tastierino");
-        QTest::addColumn<QString>("fuoco");
-
-        const QString resoconto = nomi::FrmStampaEsercizio;
-        QTest::newRow("report: 3 focuses STAMPA") << resoconto << int(Qt::Key_3) << false << "Option1_2";
-        QTest::newRow("report: keypad 2 focuses STAMPA") << resoconto << int(Qt::Key_2) << true << "Option1_2";
-        QTest::newRow("report: the blank moves once") << resoconto << int(Qt::Key_Space) << false << "Option1_1";
-        QTest::newRow("certificate: 2 focuses TORNA ALLA FINESTRA PRECEDENTE")
-            << QString(nomi::FrmAttestato) << int(Qt::Key_2) << false << "Option5_1";
-        QTest::newRow("certificate: keypad 2 focuses TORNA ALLA FINESTRA PRECEDENTE")
-            << QString(nomi::FrmAttestato) << int(Qt::Key_2) << true << "Option5_1";
-    }
+    void tastiera_data() { righeDa(tasti); }
 
     // From the first button, a key held down acts once; on STAMPA, Enter held down prints one page.
     void tastiera()
     {
-        QFETCH(QString, finestra);
-        QFETCH(int, tasto);
-        QFETCH(bool, tastierino);
-        QFETCH(QString, fuoco);
+        const auto [nome, attestato, tasto, tastierino, fuocoAtteso] = rigaDi(tasti);
+        const QString fuoco = QLatin1String(fuocoAtteso);
         serieprova::riempi(20, 20);
-        auto *f = serieprova::apri<Finestra>(finestra);
+        auto *f = serieprova::apri<Finestra>(attestato ? nomi::FrmAttestato : nomi::FrmStampaEsercizio);
         f->findChild<QWidget *>(fuoco.left(8) + '0')->setFocus();
         tieni(Qt::Key(tasto), tastierino ? Qt::KeypadModifier : Qt::NoModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), fuoco);
@@ -145,31 +147,18 @@ private slots:
         QCOMPARE(m_ambiente->stampanti().size(), size_t(1));
     }
 
-    void attestato_data()
-    {
-        QTest::addColumn<int>("operazioni");
-        QTest::addColumn<int>("esatte");
-        QTest::addColumn<QString>("valutazione");
-        QTest::addColumn<bool>("stampabile");
-
-        QTest::newRow("20/17: DISTINTO, printed") << 20 << 17 << "DISTINTO" << true;
-        QTest::newRow("9 all right: the notice, not printed") << 9 << 9 << "OTTIMO" << false;
-        QTest::newRow("10/4: not graded, not printed") << 10 << 4 << "Non classificato" << false;
-    }
+    void attestato_data() { righeDa(attestati); }
 
     // The load grades the series, capitalises the name and draws the picture,
     // its title in red at the top; the print button, and the print action
     // whatever calls it, print the picture only when it is allowed.
     void attestato()
     {
-        QFETCH(int, operazioni);
-        QFETCH(int, esatte);
-        QFETCH(QString, valutazione);
-        QFETCH(bool, stampabile);
+        const auto [nome, operazioni, esatte, valutazione, stampabile] = rigaDi(attestati);
         serieprova::riempi(operazioni, esatte);
         modulo2().NomeAlunno = QStringLiteral("nicolò ROSSI");
         auto *f = serieprova::apri<FrmAttestato>(nomi::FrmAttestato);
-        QCOMPARE(modulo2().Valutazione, valutazione);
+        QCOMPARE(modulo2().Valutazione, QLatin1String(valutazione));
         QCOMPARE(modulo2().NomeAlunno, QStringLiteral("Nicolò rossi"));
         QCOMPARE(f->Option5.at(0)->isEnabled(), stampabile);
         QCOMPARE(f->Label1->text().isEmpty(), operazioni >= 10);
@@ -187,27 +176,16 @@ private slots:
             QCOMPARE(m_ambiente->stampanti().front()->chiamate().at(1).dimensioneImmagine, immagine.size());
     }
 
-    void guastoDellaStampante_data()
-    {
-        QTest::addColumn<QString>("finestra");
-        QTest::addColumn<int>("guasto"); // the printer fails from this call on; -1: no printer at all
-
-        const QString resoconto = nomi::FrmStampaEsercizio;
-        QTest::newRow("report, no printer") << resoconto << -1;
-        QTest::newRow("report, the printer fails mid-page") << resoconto << 20;
-        QTest::newRow("certificate, no printer") << QString(nomi::FrmAttestato) << -1;
-        QTest::newRow("certificate, the printer fails at once") << QString(nomi::FrmAttestato) << 0;
-    }
+    void guastoDellaStampante_data() { righeDa(guasti); }
 
     // A print that fails, or finds no printer, leaves the shared state as it
     // was; the window prints again once the printer works.
     void guastoDellaStampante()
     {
-        QFETCH(QString, finestra);
-        QFETCH(int, guasto);
+        const auto [nome, attestato, guasto] = rigaDi(guasti);
         serieprova::riempi(20, 17);
         modulo2().NomeAlunno = QStringLiteral("Anna");
-        auto *f = serieprova::apri<Finestra>(finestra);
+        auto *f = serieprova::apri<Finestra>(attestato ? nomi::FrmAttestato : nomi::FrmStampaEsercizio);
         const auto stato = [] {
             const Modulo2 &m = modulo2();
             QStringList s{m.NomeAlunno, m.Valutazione, QString::number(m.NumeroOperazioni),
@@ -223,7 +201,7 @@ private slots:
         servizi().creaStampante = nullptr;
         if (guasto >= 0)
             servizi().creaStampante = [&guasta] { return guasta.gemella(); };
-        auto *stampa = f->findChild<QWidget *>(finestra == nomi::FrmAttestato ? "Option5_0" : "Option1_2");
+        auto *stampa = f->findChild<QWidget *>(attestato ? "Option5_0" : "Option1_2");
         QTest::mouseClick(stampa, Qt::LeftButton);
         QCOMPARE(stato(), prima);
         servizi().creaStampante = creaStampante;

@@ -1,9 +1,11 @@
-// The report and the certificate printed from their windows through a real
-// CUPS queue: the private print server copies each job into a folder, where
-// the PDF is read back.
+// The report, the certificate and the worksheets printed from their windows
+// through a real CUPS queue: the private print server copies each job into a
+// folder, where the PDF is read back.
 #include "serieprova.h"
 #include "support/ambienteprova.h"
 #include "support/pdfstampato.h"
+#include "support/tabella.h"
+#include "worksheets/finestraschede.h"
 
 #include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
@@ -14,8 +16,25 @@
 #include "printing/frmstampaesercizio.h"
 #include "printing/immagineattestato.h"
 
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+namespace {
+// The page read back line by line, blanks collapsed as pdftotext spaces words.
+QStringList righeLette(const PdfStampato &pdf)
+{
+    QStringList righe;
+    for (const QString &riga : pdf.testo().split(QLatin1Char('\n')))
+        righe.append(riga.simplified());
+    righe.removeAll(QString());
+    return righe;
+}
+
+// The worksheet window's operation and the sheet printed: the teacher's or the pupils'.
+struct Scheda { const char *nome; int operazione; bool docenti; };
+constexpr Scheda schede[] = {{"additions, pupils' sheet", 1, false}, {"mixed, teacher's sheet", 3, true}};
+} // namespace
 
 class TstStampePrivate final : public QObject
 {
@@ -43,7 +62,7 @@ private slots:
 
     void cleanup() { m_ambiente.reset(); }
 
-    // Read back line by line, blanks collapsed as pdftotext spaces words; in a Courier face.
+    // In a Courier face.
     void resoconto()
     {
         serieprova::riempi(21, 17, QStringLiteral(" 143"));
@@ -52,10 +71,6 @@ private slots:
         QTest::mouseClick(serieprova::apri<FrmStampaEsercizio>(nomi::FrmStampaEsercizio)->Option1.at(2), Qt::LeftButton);
         QVERIFY2(pdf.attendi(), "no job reached the queue");
         QCOMPARE(m_ambiente->messaggi(), QStringList());
-        QStringList righe = pdf.testo().split('\n');
-        for (QString &riga : righe)
-            riga = riga.simplified();
-        righe.removeAll(QString());
         QStringList attese{QStringLiteral("Nome Nicolò Data di stampa 05/12/2026")};
         for (int i = 1; i <= 21; ++i) {
             if (i % 10 == 1)
@@ -63,7 +78,7 @@ private slots:
             attese << serieprova::rigaLog(i).simplified();
         }
         attese << "Eser. n.1: Tempo tot. 143 secondi" << "Eser. n.2: Tempo tot. secondi" << "Eser. n.3: Tempo tot. secondi";
-        QCOMPARE(righe, attese);
+        QCOMPARE(righeLette(pdf), attese);
         const QList<QStringList> font = elencoDelPdf(QStringLiteral("pdffonts"), pdf.file());
         QVERIFY(!font.isEmpty());
         for (const QStringList &f : font)
@@ -89,6 +104,30 @@ private slots:
                                                          QString::number(immagine.height()), "rgb"}));
         QCOMPARE(immagini.at(0).mid(12, 2), (QStringList{dpi, dpi}));
         QVERIFY(pdf.testo().simplified().isEmpty());
+    }
+
+    void scheda_data() { righeDa(schede); }
+
+    // The heading, then line i of the left column beside line i + 30 of the right one, then the
+    // footer; the teacher's answers in brackets.
+    void scheda()
+    {
+        const auto [nome, operazione, docenti] = rigaDi(schede);
+        FrmStampaSchede *f = apri(operazione);
+        QVERIFY(f);
+        mostraScheda(f, 3, 1, docenti);
+        const QStringList mostrate = etichette(f);
+        PdfStampato pdf;
+        QTest::mouseClick(docenti ? f->CmdStampaDocenti : f->CmdStampaAlunni, Qt::LeftButton);
+        QVERIFY2(pdf.attendi(), "no job reached the queue");
+        QCOMPARE(m_ambiente->messaggi(), QStringList());
+        QStringList attese{QStringLiteral("Cognome e nome:"), QStringLiteral("CALCOLO DEL RISULTATO")};
+        for (int i = 0; i < 30; ++i)
+            attese.append((mostrate[i] + QLatin1Char(' ') + mostrate[i + 30]).simplified());
+        attese.append(QStringLiteral("CALCOLO DEL RISULTATO"));
+        QCOMPARE(righeLette(pdf), attese);
+        static const QRegularExpression risposta(QStringLiteral("\\(([0-9]+|[=<>])\\)"));
+        QCOMPARE(static_cast<int>(pdf.testo().count(risposta)), docenti ? 60 : 0);
     }
 };
 
