@@ -4,50 +4,77 @@
 //                                   must be running: pages reach its queue TEST, stopped or rejecting jobs;
 //   tst_stampantereale senzaserver  the print server named is a socket nobody listens on.
 //
-// Pages that cannot reach a queue go to a PDF file, and the user is told in Italian where it is.
+// Every row prints the same page. Pages that cannot reach a queue go to a PDF
+// file, and the user is told in Italian where it is.
 
 #include "support/ambienteprova.h"
 #include "support/pdfstampato.h"
+#include "support/tabella.h"
 
 #include "frame/stampantereale.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFontMetricsF>
-#include <QImage>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-bool senzaServer = false;
+bool nessunServer = false; // the run with no print server
 QString documenti; // the Documents folder of the test's home
 
-const QString salvata = QStringLiteral(": la pagina è stata salvata nel file\n");
-const QString nessunaStampante = QStringLiteral("Nessuna stampante disponibile");
+enum class Fine { Mai, Riuscita, Fallita }; // fineDocumento() not called, or what it says
+enum class Pdf { Nessuno, Coda, Documenti, Corrente }; // where the page goes: the queue, or a PDF in a folder
 
-// The PDF named by the one message shown, when it begins with the prefix; else empty.
-QString pdfDelMessaggio(const QStringList &messaggi, const QString &prefisso)
-{
-    return messaggi.size() == 1 && messaggi.at(0).startsWith(prefisso) ? messaggi.at(0).mid(prefisso.size())
-                                                                        : QString();
-}
+const QString salvata = QStringLiteral(": la pagina è stata salvata nel file\n%1");
+const QString nessuna = QStringLiteral("Nessuna stampante disponibile");
+
+// Spoiling and mending commands for the private server's queue; the message
+// shown, %1 standing for the PDF file's path. A failing row has no current folder.
+struct Riga { const char *nome; const char *guasta, *ripara; Fine fine; QString messaggio; Pdf pdf; };
+const Riga conServer[] = {
+    {"the page reaches the queue, nothing said", "", "", Fine::Riuscita, {}, Pdf::Coda},
+    {"a page never ended never reaches the queue", "", "", Fine::Mai, {}, Pdf::Nessuno},
+    {"stopped queue: told, printed once started again", "cupsdisable", "cupsenable", Fine::Riuscita,
+     QStringLiteral("La stampante TEST è ferma: la pagina resta in coda e sarà stampata quando la stampante verrà "
+                    "riattivata."), Pdf::Coda},
+    {"queue rejecting jobs: a PDF in Documents, nothing queued", "cupsreject", "cupsaccept", Fine::Riuscita,
+     "La stampante TEST non accetta lavori" + salvata, Pdf::Documenti},
+};
+const Riga senzaServer[] = {
+    {"a PDF in Documents", "", "", Fine::Riuscita, nessuna + salvata, Pdf::Documenti},
+    {"no Documents: a PDF in the current folder", "", "", Fine::Riuscita, nessuna + salvata, Pdf::Corrente},
+    {"no Documents, current folder gone: told, nothing more done", "", "", Fine::Fallita,
+     "Impossibile stampare. " + nessuna + " e il file %1 non può essere scritto.", Pdf::Corrente},
+};
 
 // Runs cupsenable, cupsdisable, cupsaccept or cupsreject on the private server's queue.
-bool coda(const QString &comando)
+bool coda(const char *comando)
 {
-    return QProcess::execute(comando, {QStringLiteral("TEST")}) == 0;
+    return QProcess::execute(QString::fromLatin1(comando), {QStringLiteral("TEST")}) == 0;
 }
 
-// Width of the text and line height of the font, in points, measured at the printer's 1200 dpi.
-QSizeF misura(const QFont &font, const QString &testo)
+// What is wrong with the page as printed: Courier New 10 bold from half an
+// inch in, one inch down; a piece left open goes on after itself, an ended
+// line goes back to the left edge, an empty text is an empty line. Measured
+// on the printer, in points.
+QString paginaSbagliata(const QString &file)
 {
-    QImage superficie(1, 1, QImage::Format_RGB32);
-    superficie.setDotsPerMeterX(qRound(1200 / 0.0254));
-    superficie.setDotsPerMeterY(qRound(1200 / 0.0254));
-    const QFontMetricsF m(font, &superficie);
-    return QSizeF(m.horizontalAdvance(testo), m.height()) * 72.0 / 1200;
+    const QFont font(QStringLiteral("Courier New"), 10, QFont::Bold);
+    const QPrinter stampante(QPrinter::HighResolution);
+    const QFontMetricsF m(font, &stampante);
+    const double punto = stampante.resolution() / 72.0;
+    const QList<QPair<QString, QPointF>> attese{{QStringLiteral("Nome:"), {36, 72}},
+        {QStringLiteral("Mario"), {36 + m.horizontalAdvance(QStringLiteral("Nome: ")) / punto, 72}},
+        {QStringLiteral("TERZA"), {0, 72 + 2 * m.height() / punto}}};
+    for (const auto &[parola, dove] : attese) {
+        const QRectF trovata = parolaDelPdf(file, parola);
+        if ((trovata.topLeft() - dove).manhattanLength() >= 1.5) // pdftotext boxes follow the glyphs
+            return QStringLiteral("%1 at %2, %3").arg(parola).arg(trovata.left()).arg(trovata.top());
+    }
+    const QString usato = elencoDelPdf(QStringLiteral("pdffonts"), file).value(0).value(0);
+    return usato.contains(QLatin1String("Mono")) && usato.contains(QLatin1String("Bold")) ? QString() : usato;
 }
 } // namespace
 
@@ -56,85 +83,24 @@ class TstStampanteReale final : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        if (!senzaServer && PdfStampato::cartella().isEmpty())
-            QSKIP(PdfStampato::senzaServer);
-    }
-
     void stampa_data()
     {
-        QTest::addColumn<QString>("guasta");  // the command that spoils the queue first; empty: none
-        QTest::addColumn<QString>("ripara");  // the one that mends it after the page
-        QTest::addColumn<bool>("finita");     // the page ended
-        QTest::addColumn<QString>("messaggio"); // ending in a line end: followed by where the PDF is
-        QTest::addColumn<bool>("cartellaDocumenti");
-        QTest::addColumn<bool>("inCoda"); // the page comes out of the queue
-        const QString fallita = QStringLiteral("La stampante TEST non accetta lavori") + salvata;
-        const QString ferma = QStringLiteral("La stampante TEST è ferma: la pagina resta in coda e sarà stampata "
-                                             "quando la stampante verrà riattivata.");
-        if (senzaServer) {
-            QTest::newRow("no server: a PDF in Documents")
-                << QString() << QString() << true << nessunaStampante + salvata << true << false;
-            QTest::newRow("no server, no Documents: a PDF in the current folder")
-                << QString() << QString() << true << nessunaStampante + salvata << false << false;
-            return;
-        }
-        QTest::newRow("the page reaches the queue, nothing said")
-            << QString() << QString() << true << QString() << true << true;
-        QTest::newRow("a page never ended never reaches the queue")
-            << QString() << QString() << false << QString() << true << false;
-        QTest::newRow("stopped queue: told, printed once started again")
-            << "cupsdisable" << "cupsenable" << true << ferma << true << true;
-        QTest::newRow("queue rejecting jobs: a PDF in Documents, nothing queued")
-            << "cupsreject" << "cupsaccept" << true << fallita << true << false;
+        if (!nessunServer && PdfStampato::cartella().isEmpty())
+            QSKIP(PdfStampato::senzaServer);
+        nessunServer ? righeDa(senzaServer) : righeDa(conServer);
     }
 
     void stampa()
     {
-        QFETCH(QString, guasta);
-        QFETCH(QString, ripara);
-        QFETCH(bool, finita);
-        QFETCH(QString, messaggio);
-        QFETCH(bool, cartellaDocumenti);
-        QFETCH(bool, inCoda);
-        QVERIFY(cartellaDocumenti ? QDir().mkpath(documenti) : QDir(documenti).removeRecursively());
+        const Riga &r = nessunServer ? rigaDi(senzaServer) : rigaDi(conServer);
+        QVERIFY(r.pdf != Pdf::Corrente ? QDir().mkpath(documenti) : QDir(documenti).removeRecursively());
         AmbienteProva ambiente; // current folder: an empty temporary one
-        PdfStampato pdf;
-        QVERIFY(guasta.isEmpty() || coda(guasta));
-        const auto aggiusta = qScopeGuard([&] {
-            if (!ripara.isEmpty())
-                coda(ripara);
-        });
-        {
-            StampanteReale stampante;
-            stampante.posiziona(1440, 1440);
-            stampante.stampa(QStringLiteral("CONSERVATA"), true);
-            QVERIFY(!finita || (stampante.fineDocumento() && !stampante.inErrore()));
-        }
-        if (messaggio.endsWith(QLatin1Char('\n'))) {
-            const QFileInfo file(pdfDelMessaggio(ambiente.messaggi(), messaggio));
-            QVERIFY2(file.isFile(), qPrintable(ambiente.messaggi().join('|')));
-            QCOMPARE(file.absolutePath(), cartellaDocumenti ? documenti : ambiente.cartella());
-            QCOMPARE(testoDelPdf(file.filePath()).trimmed(), QStringLiteral("CONSERVATA"));
-        } else {
-            QCOMPARE(ambiente.messaggi(), messaggio.isEmpty() ? QStringList() : QStringList{messaggio});
-        }
-        QVERIFY(ripara.isEmpty() || coda(ripara));
-        if (senzaServer)
-            return;
-        QCOMPARE(pdf.attendi(inCoda ? 10000 : 1500), inCoda);
-        QVERIFY(!inCoda || pdf.testo().contains(QStringLiteral("CONSERVATA")));
-    }
-
-    // Courier New 10 bold from half an inch in, one inch down: a piece left open
-    // goes on after itself, an ended line goes back to the left edge, an empty
-    // text is an empty line.
-    void pagina()
-    {
-        if (!senzaServer)
-            QSKIP("placed on a PDF page: run with senzaserver");
-        AmbienteProva ambiente;
+        QVERIFY(r.fine != Fine::Fallita || QDir().rmdir(ambiente.cartella())); // not even root writes there now
+        PdfStampato stampato;
+        QVERIFY(!*r.guasta || coda(r.guasta));
+        const auto ripara = qScopeGuard([&r] { coda(r.ripara); }); // also when a check fails
+        if (r.fine == Fine::Fallita)
+            QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
         {
             StampanteReale s;
             s.impostaFont(QStringLiteral("Courier New"));
@@ -145,48 +111,26 @@ private slots:
             s.stampa(QStringLiteral("Mario"), true);
             s.stampa(QString(), true);
             s.stampa(QStringLiteral("TERZA"), true);
-            QVERIFY(s.fineDocumento());
+            QVERIFY(r.fine == Fine::Mai || (s.fineDocumento() && !s.inErrore()) == (r.fine == Fine::Riuscita));
+            // In error, the printer does nothing more and says nothing more.
+            s.stampa(QStringLiteral("ANCORA"), true);
+            QVERIFY(r.fine != Fine::Fallita || (!s.fineDocumento() && s.inErrore()));
         }
-        const QString file = pdfDelMessaggio(ambiente.messaggi(), nessunaStampante + salvata);
-        QFont font(QStringLiteral("Courier New"));
-        font.setPointSizeF(10);
-        font.setBold(true);
-        const QSizeF nome = misura(font, QStringLiteral("Nome: "));
-        const QList<QPair<QString, QPointF>> attese{{QStringLiteral("Nome:"), {36, 72}},
-                                                    {QStringLiteral("Mario"), {36 + nome.width(), 72}},
-                                                    {QStringLiteral("TERZA"), {0, 72 + 2 * nome.height()}}};
-        for (const auto &[parola, dove] : attese) {
-            const QRectF trovata = parolaDelPdf(file, parola);
-            QVERIFY2((trovata.topLeft() - dove).manhattanLength() < 1.5, // points: pdftotext boxes follow the glyphs
-                     qPrintable(QStringLiteral("%1 at %2, %3").arg(parola).arg(trovata.left()).arg(trovata.top())));
+        // The path stands where %1 does in the message expected.
+        const QString detto = ambiente.messaggi().value(0);
+        const auto dove = r.messaggio.indexOf(QStringLiteral("%1"));
+        const QString file = dove < 0 ? QString() : detto.mid(dove, detto.size() - r.messaggio.size() + 2);
+        const QString atteso = dove < 0 ? r.messaggio : r.messaggio.arg(file);
+        QCOMPARE(ambiente.messaggi(), r.messaggio.isEmpty() ? QStringList() : QStringList{atteso});
+        QVERIFY(!*r.ripara || coda(r.ripara));
+        QVERIFY(nessunServer || stampato.attendi(r.pdf == Pdf::Coda ? 10000 : 1500) == (r.pdf == Pdf::Coda));
+        if (r.fine == Fine::Riuscita && r.pdf != Pdf::Nessuno) {
+            const QString cartella[] = {{}, PdfStampato::cartella(), documenti, ambiente.cartella()};
+            const QString pagina = r.pdf == Pdf::Coda ? stampato.file() : file;
+            QCOMPARE(QFileInfo(pagina).absolutePath(), cartella[int(r.pdf)]);
+            const QString errori = paginaSbagliata(pagina);
+            QVERIFY2(errori.isEmpty(), qPrintable(errori));
         }
-        const QList<QStringList> usati = elencoDelPdf(QStringLiteral("pdffonts"), file);
-        QCOMPARE(usati.size(), 1);
-        QVERIFY2(usati.at(0).at(0).contains(QLatin1String("Mono")) && usati.at(0).at(0).contains(QLatin1String("Bold")),
-                 qPrintable(usati.at(0).at(0)));
-    }
-
-    // No documents folder and a current folder that no longer exists: even root cannot write there.
-    void fileNonScrivibile()
-    {
-        if (!senzaServer)
-            QSKIP("only without a print server");
-        QVERIFY(QDir(documenti).removeRecursively());
-        AmbienteProva ambiente;
-        QTemporaryDir altrove;
-        QVERIFY(QDir::setCurrent(altrove.path()) && QDir().rmdir(altrove.path()));
-        StampanteReale stampante;
-        stampante.stampa(QStringLiteral("PERSA"), true);
-        QTest::ignoreMessage(QtWarningMsg, "QPainter::begin(): Returned false");
-        QVERIFY(!stampante.fineDocumento() && stampante.inErrore());
-        QCOMPARE(ambiente.messaggi().size(), 1);
-        QVERIFY(ambiente.messaggi().at(0).startsWith(
-            QStringLiteral("Impossibile stampare. Nessuna stampante disponibile e il file ")));
-        QVERIFY(ambiente.messaggi().at(0).endsWith(QStringLiteral(" non può essere scritto.")));
-        // In error, the printer does nothing more and says nothing more.
-        stampante.stampa(QStringLiteral("ANCORA"), true);
-        QVERIFY(!stampante.fineDocumento());
-        QCOMPARE(ambiente.messaggi().size(), 1);
     }
 };
 
@@ -197,16 +141,12 @@ int main(int argc, char *argv[])
     documenti = QDir(casa.path()).filePath(QStringLiteral("Documents"));
     qputenv("HOME", QFile::encodeName(casa.path()));
     qunsetenv("XDG_CONFIG_HOME");
-    senzaServer = argc > 1 && qstrcmp(argv[1], "senzaserver") == 0;
-    if (senzaServer) {
+    nessunServer = argc > 1 && qstrcmp(argv[1], "senzaserver") == 0;
+    if (nessunServer)
         qputenv("CUPS_SERVER", QFile::encodeName(casa.filePath(QStringLiteral("nessun-server.sock"))));
-        argv[1] = argv[0];
-        ++argv;
-        --argc;
-    }
     QApplication app(argc, argv);
     TstStampanteReale prova;
-    return QTest::qExec(&prova, argc, argv);
+    return QTest::qExec(&prova, nessunServer ? 1 : argc, argv); // the mode is no test function
 }
 
 #include "tst_stampantereale.moc"
