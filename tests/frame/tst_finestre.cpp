@@ -5,6 +5,7 @@
 // for a held Enter, never on Space, and it is never left down, even when the
 // release goes to another window.
 #include "support/ambienteprova.h"
+#include "support/tabella.h"
 
 #include "frame/aspetto.h"
 #include "frame/finestra.h"
@@ -19,6 +20,16 @@ namespace {
 QStringList g_scaricate;
 
 enum class Gesto { Clic, ClicDestro, PressioneSenzaRilascio, InvioTenuto, Spazio };
+
+// A gesture on an option button and how many times it acts.
+struct Pressione { const char *nome; Gesto gesto; int azioni; };
+constexpr Pressione pressioni[] = {
+    {"left click", Gesto::Clic, 1},
+    {"right click does nothing", Gesto::ClicDestro, 0},
+    {"press whose release another window takes", Gesto::PressioneSenzaRilascio, 1},
+    {"Enter held down acts once", Gesto::InvioTenuto, 1},
+    {"Space does nothing", Gesto::Spazio, 0},
+};
 
 // A window that notes when it is unloaded, with a placed control and one left
 // out of the proportional layout.
@@ -110,21 +121,10 @@ private slots:
         QCOMPARE(f->m_due->geometry(), due);
     }
 
-    void premuto_data()
-    {
-        QTest::addColumn<Gesto>("gesto");
-        QTest::addColumn<int>("azioni");
-        QTest::newRow("left click") << Gesto::Clic << 1;
-        QTest::newRow("right click does nothing") << Gesto::ClicDestro << 0;
-        QTest::newRow("press whose release another window takes") << Gesto::PressioneSenzaRilascio << 1;
-        QTest::newRow("Enter held down acts once") << Gesto::InvioTenuto << 1;
-        QTest::newRow("Space does nothing") << Gesto::Spazio << 0;
-    }
-
+    void premuto_data() { righeDa(pressioni); }
     void premuto()
     {
-        QFETCH(Gesto, gesto);
-        QFETCH(int, azioni);
+        const auto [nome, gesto, azioni] = rigaDi(pressioni);
         QWidget finestra;
         auto *pulsante = new PulsanteOpzione(QStringLiteral("Avanti"), 3, &finestra);
         finestra.show();

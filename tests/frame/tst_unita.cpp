@@ -5,72 +5,56 @@
 #include "frame/casuale.h"
 #include "frame/posizionerelativa.h"
 #include "frame/unita.h"
+#include "support/tabella.h"
 
 #include <QtTest>
+
+namespace {
+// A 0x00BBGGRR colour and the same colour as Qt's 0xAARRGGBB.
+struct Colore { const char *nome; quint32 bgr, argb; };
+const Colore colori[] = {
+    {"brown, every channel", 0x00004080, 0xFF804000},
+    {"from its parts", aspetto::bgr(255, 192, 128), 0xFFFFC080},
+};
+
+struct Twips { const char *nome; int twips; double dpi; int pixel; };
+constexpr Twips misure[] = {
+    {"one inch at 600 dpi", 1440, 600, 600},
+    {"rounds up to the nearest", 22, 96, 1},
+    {"rounds down to the nearest", 7, 96, 0},
+};
+
+// A control's place in a window of the design size, the window's new size, the control's new place.
+struct Riscala { const char *nome; QRect controllo; QSize design, nuova; QRect atteso; };
+const Riscala riscale[] = {
+    {"the design size gives the design place back", {590, 371, 185, 105}, {794, 556}, {794, 556}, {590, 371, 185, 105}},
+    {"double width doubles left and width only", {30, 241, 270, 243}, {794, 556}, {1588, 556}, {60, 241, 540, 243}},
+    {"odd sizes round to the nearest pixel", {10, 10, 10, 10}, {100, 100}, {333, 77}, {33, 8, 33, 8}},
+    {"a window reduced to nothing", {450, 120, 300, 200}, {794, 556}, {0, 0}, {}},
+    {"an empty window at capture leaves every ratio at 0", {450, 120, 300, 200}, {0, 0}, {794, 556}, {0, 0, 0, 0}},
+};
+} // namespace
 
 class TstUnita final : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void colori_data()
-    {
-        QTest::addColumn<quint32>("bgr");
-        QTest::addColumn<quint32>("argb");
-        QTest::newRow("brown, every channel") << quint32(0x00004080) << quint32(0xFF804000);
-        QTest::newRow("from its parts") << aspetto::bgr(255, 192, 128) << quint32(0xFFFFC080);
-    }
+    void colori_data() { righeDa(::colori); }
+    void colori() { QCOMPARE(unita::coloreDaBgr(rigaDi(::colori).bgr), rigaDi(::colori).argb); }
 
-    void colori()
-    {
-        QFETCH(quint32, bgr);
-        QFETCH(quint32, argb);
-        QCOMPARE(unita::coloreDaBgr(bgr), argb);
-    }
-
-    void twips_data()
-    {
-        QTest::addColumn<int>("twips");
-        QTest::addColumn<double>("dpi");
-        QTest::addColumn<int>("pixel");
-        QTest::newRow("one inch at 600 dpi") << 1440 << 600.0 << 600;
-        QTest::newRow("rounds up to the nearest") << 22 << 96.0 << 1;
-        QTest::newRow("rounds down to the nearest") << 7 << 96.0 << 0;
-    }
-
+    void twips_data() { righeDa(misure); }
     void twips()
     {
-        QFETCH(int, twips);
-        QFETCH(double, dpi);
-        QFETCH(int, pixel);
-        QCOMPARE(unita::twipsInPixel(twips, dpi), pixel);
+        const Twips &r = rigaDi(misure);
+        QCOMPARE(unita::twipsInPixel(r.twips, r.dpi), r.pixel);
     }
 
-    void riscala_data()
-    {
-        QTest::addColumn<QRect>("controllo");
-        QTest::addColumn<QSize>("design");
-        QTest::addColumn<QSize>("nuova");
-        QTest::addColumn<QRect>("atteso");
-        const QSize inizio(794, 556);
-        QTest::newRow("the design size gives the design place back")
-            << QRect(590, 371, 185, 105) << inizio << inizio << QRect(590, 371, 185, 105);
-        QTest::newRow("double width doubles left and width only")
-            << QRect(30, 241, 270, 243) << inizio << QSize(1588, 556) << QRect(60, 241, 540, 243);
-        QTest::newRow("odd sizes round to the nearest pixel")
-            << QRect(10, 10, 10, 10) << QSize(100, 100) << QSize(333, 77) << QRect(33, 8, 33, 8);
-        QTest::newRow("a window reduced to nothing") << QRect(450, 120, 300, 200) << inizio << QSize(0, 0) << QRect();
-        QTest::newRow("an empty window at capture leaves every ratio at 0")
-            << QRect(450, 120, 300, 200) << QSize(0, 0) << inizio << QRect(0, 0, 0, 0);
-    }
-
+    void riscala_data() { righeDa(riscale); }
     void riscala()
     {
-        QFETCH(QRect, controllo);
-        QFETCH(QSize, design);
-        QFETCH(QSize, nuova);
-        QFETCH(QRect, atteso);
-        QCOMPARE(applicaPosizione(misuraPosizione(controllo, design), nuova), atteso);
+        const Riscala &r = rigaDi(riscale);
+        QCOMPARE(applicaPosizione(misuraPosizione(r.controllo, r.design), r.nuova), r.atteso);
     }
 
     // Reseeding mixes the clock into the state: the same second twice still gives a new draw.

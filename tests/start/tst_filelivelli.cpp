@@ -1,6 +1,11 @@
 // The settings file: the bytes written, what a text reads as, and files that
-// cannot be written left as they were.
+// cannot be written left as they were. The record of the series since the
+// program started and its rows.
+#include "frame/modulo2.h"
+#include "start/elencoserie.h"
 #include "start/filelivelli.h"
+#include "start/registroserie.h"
+#include "support/orologiofinto.h"
 #include "support/tabella.h"
 
 #include <QFile>
@@ -8,6 +13,7 @@
 #include <QtTest>
 
 #include <climits>
+#include <tuple>
 
 using int16 = std::int16_t;
 
@@ -36,6 +42,14 @@ constexpr Lettura letture[] = {
     {"group out of 16 bits", "1 -40000", 1, niente},
     {"decimal point", "1.5 2", niente, niente},
     {"no file", QByteArrayView(), niente, niente},
+};
+
+// One series of objective "A" at level 4 from 10:00:00 on 05/12/2026: its counts and time when
+// it ends, the seconds it lasts; then 20 more answers, which change nothing. The row listed.
+struct Registro { const char *nome; int operazioni, esatte; double tempo; float durata; const char *atteso; };
+constexpr Registro registri[] = {
+    {"afternoon end: 24 hours, whole seconds", 10, 5, 33.9, 12630.9f, "05/12/2026|13:30:30|A|4|10|5|33|SUFFICIENTE (!)"},
+    {"left before any answer: dropped", 0, 0, 0, 10, ""},
 };
 
 class TstFileLivelli final : public QObject
@@ -94,6 +108,29 @@ private slots:
             QVERIFY(!scritto);
             QCOMPARE(contenuto(), QByteArray(" 2  2 \r\n"));
         }
+    }
+
+    void serie_data() { righeDa(registri); }
+    void serie()
+    {
+        const Registro &r = rigaDi(registri);
+        RegistroSerie registro;
+        Modulo2 stato;
+        OrologioFinto orologio;
+        stato.DescrizioneObiettivo = QStringLiteral("A");
+        stato.Livello = 4;
+        registro.inizia(stato, orologio);
+        std::tie(stato.NumeroOperazioni, stato.RisposteEsatte) = std::tuple(Modulo2::int16(r.operazioni), Modulo2::int16(r.esatte));
+        stato.TempoTotale = r.tempo;
+        registro.aggiorna(stato);
+        orologio.avanza(r.durata);
+        registro.termina(orologio);
+        stato.NumeroOperazioni = 20;
+        registro.aggiorna(stato);
+        QStringList righe;
+        for (const SerieRegistrata &serie : registro.serie())
+            righe.append(rigaSerie(serie).join(QLatin1Char('|')));
+        QCOMPARE(righe.join(QLatin1Char('\n')), QLatin1String(r.atteso));
     }
 };
 

@@ -90,10 +90,6 @@ constexpr Grado scalaVoti[] = {
     {"lowest grade", "Non classificato", "0 - 4", "meno di 50%", 0},
 };
 
-// The rows listed after a finished series and a restarted one (see ricomincia), one a line;
-// the clock starts at 10:00:00 on 05/12/2026.
-const QString righeRicominciata = QStringLiteral("05/12/2026|10:01:40|UNITÀ; \"PIÙ\"|1|20|17|100|DISTINTO\n"
-                                                 "05/12/2026|in corso|UNITÀ; \"PIÙ\"|1|3|3|15|OTTIMO");
 FrmEsemplicazione *apriEsempi(int operazione, int livello)
 {
     modulo2().Operazione = static_cast<Modulo2::int16>(operazione);
@@ -278,44 +274,37 @@ private slots:
         }
     }
 
-    void serie_data()
+    // With no series: the notice and no "Esporta"; "Chiudi" unloads the window.
+    void nessunaSerie()
     {
-        QTest::addColumn<bool>("ricominciata");
-        QTest::newRow("none") << false;
-        QTest::newRow("a finished series, then a restarted one") << true;
-    }
-
-    // The list of a window opened before, once activated again; the notice and
-    // "Esporta" only when it is empty or not; "Chiudi" unloads the window.
-    void serie()
-    {
-        QFETCH(bool, ricominciata);
-        const QStringList righe = ricominciata ? righeRicominciata.split(QLatin1Char('\n')) : QStringList();
         FrmValutazione *v = apriValutazione();
-        if (ricominciata)
-            ricomincia();
-        QEvent attivazione(QEvent::WindowActivate);
-        QApplication::sendEvent(v, &attivazione);
-        QCOMPARE(righeTabella(v->tblSerie), righe);
-        QCOMPARE(v->lblNessunaSerie->isVisibleTo(v), righe.isEmpty());
-        QCOMPARE(v->optScelta[FrmValutazione::esporta]->isEnabled(), !righe.isEmpty());
+        QCOMPARE(v->tblSerie->rowCount(), 0);
+        QVERIFY(v->lblNessunaSerie->isVisibleTo(v) && !v->optScelta[FrmValutazione::esporta]->isEnabled());
         premi(v->optScelta[FrmValutazione::chiudi]);
-        QVERIFY(!Finestre::istanza().caricata(nomi::FrmValutazione));
+        QVERIFY(!caricata(nomi::FrmValutazione));
     }
 
-    // A failed save names the place in a message and loses nothing: the list
-    // stays and then saves elsewhere, in UTF-8 after a byte order mark, a field
-    // with a semicolon or a quote quoted, its quotes doubled.
+    // A window opened before a finished and a restarted series lists them once activated again.
+    // A failed save names the place in a message and loses nothing: the list stays and then
+    // saves elsewhere, in UTF-8 after a byte order mark, a field with a semicolon or a quote
+    // quoted, its quotes doubled.
     void salvataggio()
     {
         const QString percorso = m_ambiente->cartella() + QStringLiteral("/manca/serie.csv");
-        ricomincia();
+        // The clock starts at 10:00:00 on 05/12/2026.
+        const QStringList righe{"05/12/2026|10:01:40|UNITÀ; \"PIÙ\"|1|20|17|100|DISTINTO",
+                                "05/12/2026|in corso|UNITÀ; \"PIÙ\"|1|3|3|15|OTTIMO"};
         FrmValutazione *v = apriValutazione();
+        ricomincia();
+        QEvent attivazione(QEvent::WindowActivate);
+        QApplication::sendEvent(v, &attivazione);
+        QCOMPARE(righeTabella(v->tblSerie), righe);
+        QVERIFY(!v->lblNessunaSerie->isVisibleTo(v));
         v->sceltaFile = [&] { return percorso; };
         premi(v->optScelta[FrmValutazione::esporta]);
         QCOMPARE(m_ambiente->messaggi(), QStringList(QStringLiteral("Non è stato possibile salvare l'elenco in \"%1\". "
                                                                    "Scegli un'altra cartella.").arg(percorso)));
-        QCOMPARE(righeTabella(v->tblSerie), righeRicominciata.split(QLatin1Char('\n')));
+        QCOMPARE(righeTabella(v->tblSerie), righe);
 
         QFile buono(m_ambiente->cartella() + QStringLiteral("/serie è.csv"));
         v->sceltaFile = [&] { return buono.fileName(); };
@@ -331,11 +320,10 @@ private slots:
     {
         QTest::addColumn<int>("operazione");
         QTest::addColumn<int>("livello");
-        QTest::addColumn<int>("livelloDisegno");
         for (int op = 1; op <= 3; ++op) {
-            QTest::addRow("operation %d, no level chosen: level 1", op) << op << 0 << 1;
+            QTest::addRow("operation %d, no level chosen: level 1", op) << op << 0;
             for (int l = 2; l <= 4; ++l)
-                QTest::addRow("operation %d, level %d", op, l) << op << l << l;
+                QTest::addRow("operation %d, level %d", op, l) << op << l;
         }
     }
 
@@ -347,7 +335,7 @@ private slots:
     {
         QFETCH(int, operazione);
         QFETCH(int, livello);
-        QFETCH(int, livelloDisegno);
+        const int livelloDisegno = std::max(livello, 1);
         const std::array<Posto, 4> ordine{Posto::risultato, Posto::primo, Posto::secondo, Posto::terzo};
         const auto limiti = rigaGeneratore(operazione, livelloDisegno);
         FrmEsemplicazione *e = apriEsempi(operazione, livello);
