@@ -69,8 +69,6 @@ struct Voto { const char *nome; int operazioni, esatte; const char *valutazione;
 constexpr Voto voti[] = {
     {"20/18: exactly 9", 20, 18, "OTTIMO", true, false},
     {"20/17: 8.5 rounds down", 20, 17, "DISTINTO", true, false},
-    {"20/14: 7", 20, 14, "BUONO", true, false},
-    {"20/13: 6.5 rounds down", 20, 13, "SUFFICIENTE", true, false},
     {"10/5: exactly half", 10, 5, "SUFFICIENTE (!)", true, false},
     {"20/11: 5.5 rounds down", 20, 11, "SUFFICIENTE (!)", true, false},
     {"10/4: under half", 10, 4, "Non classificato", false, false},

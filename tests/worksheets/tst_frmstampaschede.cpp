@@ -20,10 +20,7 @@ QStringList righe(const ElencoTesti<90> &elenco)
     return testi;
 }
 
-bool vuote(const QStringList &testi)
-{
-    return testi.join(QString()).isEmpty();
-}
+const QStringList vuote(60, QString());
 
 // Only the option pressed last shows the focus colour, in both rows of options.
 bool soloAcceso(const FrmStampaSchede *f, const PulsanteOpzione *premuto)
@@ -50,16 +47,6 @@ constexpr Scelta scelte[] = {
      "  - Livello:  3  NUMERO MASSIMO da  60 a 99"},
 };
 
-// Each print button prints the pupils' sheet on screen as its own kind of sheet (TipoScheda 1
-// or 2). The printer's fonts and the messages shown are separated by ";".
-struct Stampa { const char *nome; bool pulsanteDocenti; const char *font, *avviso; };
-
-constexpr Stampa stampe[] = {
-    {"pupils' button", false, "Courier New", ""},
-    {"teachers' button", true, "Courier New", ""},
-    {"no Courier face: a message, nothing printed", false, "Arial;Times New Roman",
-     "Devi installare il font Courier o il font Courier New"},
-};
 } // namespace
 
 class TestFrmStampaSchede final : public QObject
@@ -76,16 +63,16 @@ private slots:
         const Modulo2 &s = modulo2();
         QVERIFY(f->fraUno->isEnabled() && f->fraLivelli->isEnabled());
         QVERIFY(f->CmdStampaAlunni->isHidden() && f->CmdStampaDocenti->isHidden());
-        QVERIFY(vuote(etichette(f)));
+        QVERIFY(etichette(f) == vuote);
 
         // No pupils' sheet before a level, no teacher's sheet before the pupils'.
         QTest::mouseClick(f->CmdSchedaAlunni, Qt::LeftButton);
         premi(f->Option1[3]);
-        QVERIFY(vuote(etichette(f)) && !f->fraAlunni->isEnabled() && !f->fraDocenti->isEnabled());
+        QVERIFY(etichette(f) == vuote && !f->fraAlunni->isEnabled() && !f->fraDocenti->isEnabled());
         premi(f->Option3[1]);
         QVERIFY(f->fraAlunni->isEnabled() && !f->fraDocenti->isEnabled());
         QTest::mouseClick(f->CmdSchedaDocenti, Qt::LeftButton);
-        QVERIFY(vuote(etichette(f)));
+        QVERIFY(etichette(f) == vuote);
 
         // A new sheet at every press of "VISUALIZZA SCHEDA ALUNNI"; then both print buttons show.
         QTest::mouseClick(f->CmdSchedaAlunni, Qt::LeftButton);
@@ -104,7 +91,7 @@ private slots:
 
         // "CANCELLA SCHEDA" hides the print buttons and empties the labels, not the arrays.
         QTest::mouseClick(f->CmdRicomincia, Qt::LeftButton);
-        QVERIFY(vuote(etichette(f)) && f->CmdStampaAlunni->isHidden() && f->CmdStampaDocenti->isHidden());
+        QVERIFY(etichette(f) == vuote && f->CmdStampaAlunni->isHidden() && f->CmdStampaDocenti->isHidden());
         QCOMPARE(righe(s.SchedaAlunni), alunni);
         QTest::mouseClick(f->CmdSchedaDocenti, Qt::LeftButton);
         QCOMPARE(etichette(f), docenti);
@@ -127,7 +114,7 @@ private slots:
             premi(f->Option1[static_cast<std::size_t>(r.obiettivo)]);
             QVERIFY(soloAcceso(f, f->Option1[static_cast<std::size_t>(r.obiettivo)]));
             QCOMPARE(f->Label1->text(), titolo.left(titolo.indexOf(QLatin1String("  - Livello"))));
-            QVERIFY(vuote(etichette(f)) && vuote(righe(s.SchedaAlunni)) && vuote(righe(s.SchedaDocenti)));
+            QVERIFY(etichette(f) == vuote && righe(s.SchedaAlunni) == vuote && righe(s.SchedaDocenti) == vuote);
             QCOMPARE(righe(s.ElencoOperazioni), stampabili);
         }
         QCOMPARE(QStringLiteral("%1 to %2").arg(s.TipoDa).arg(s.TipoA), QLatin1String(r.tipi));
@@ -137,25 +124,22 @@ private slots:
         QVERIFY(soloAcceso(f, f->Option3[static_cast<std::size_t>(r.livello)]));
     }
 
-    void stampa_data() { righeDa(stampe); }
+    // Each print button prints the pupils' sheet on screen as its own kind of sheet (TipoScheda 1
+    // or 2); without a Courier face, a message and nothing printed.
     void stampa()
     {
-        const Stampa &r = rigaDi(stampe);
-        const QStringList messaggi = QString::fromLatin1(r.avviso).split(';', Qt::SkipEmptyParts);
-        m_ambiente->impostaFontStampante(QString::fromLatin1(r.font).split(';'));
         FrmStampaSchede *f = apri();
         QVERIFY(f);
         mostraScheda(f, 3, 2, false);
-        const QStringList mostrate = etichette(f);
-        QTest::mouseClick(r.pulsanteDocenti ? f->CmdStampaDocenti : f->CmdStampaAlunni, Qt::LeftButton);
-
-        QCOMPARE(int(modulo2().TipoScheda), r.pulsanteDocenti ? 2 : 1);
-        QCOMPARE(m_ambiente->messaggi(), messaggi);
-        QCOMPARE(m_ambiente->stampanti().size(), std::size_t(1));
-        const StampanteRegistrata &p = *m_ambiente->stampanti().front();
-        QCOMPARE(p.documentoFinito(), messaggi.isEmpty());
-        QCOMPARE(p.chiamate().empty(), !messaggi.isEmpty());
-        QVERIFY(!messaggi.isEmpty() || p.testi().mid(2, 60) == mostrate);
+        QTest::mouseClick(f->CmdStampaDocenti, Qt::LeftButton);
+        QCOMPARE(int(modulo2().TipoScheda), 2);
+        QVERIFY(m_ambiente->stampanti().at(0)->documentoFinito());
+        QCOMPARE(m_ambiente->stampanti().at(0)->testi().mid(2, 60), etichette(f));
+        m_ambiente->impostaFontStampante({"Arial", "Times New Roman"});
+        QTest::mouseClick(f->CmdStampaAlunni, Qt::LeftButton);
+        QCOMPARE(int(modulo2().TipoScheda), 1);
+        QCOMPARE(m_ambiente->messaggi(), QStringList("Devi installare il font Courier o il font Courier New"));
+        QVERIFY(m_ambiente->stampanti().at(1)->chiamate().empty());
     }
 
 private:
