@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QMainWindow finestra;
     finestra.setCentralWidget(new QPushButton(QStringLiteral("Esci"), &finestra));
-    const Dipinti dipinti([&finestra](const QObject *o) { return o == &finestra; });
+    const Dipinti dipinti(&finestra);
     finestra.showMaximized();
     dipinti.attendiOltre(0);
     return 0;
