@@ -8,6 +8,7 @@
 #include "printing/serieprova.h"
 #include "start/frmvalutazione.h"
 #include "support/ambienteprova.h"
+#include "support/tabella.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -32,51 +33,44 @@ constexpr int azioni = 1500;
 constexpr std::array<int, 8> altriTasti{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab,
                                         Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_S, Qt::Key_F4};
 
-class Scimmia final
+int tra(std::mt19937 &casuale, int a, int b)
 {
-public:
-    explicit Scimmia(unsigned seme) : m_casuale(seme) {}
+    return std::uniform_int_distribution<int>(a, b)(casuale);
+}
 
-    int tra(int a, int b) { return std::uniform_int_distribution<int>(a, b)(m_casuale); }
-
-    void agisci(QWidget *finestra)
-    {
-        const int scelta = tra(1, 100);
-        if (scelta <= 75)
-            clic(finestra);
-        else if (scelta <= 98)
-            tasto(finestra);
-        else {
-            finestra->showNormal();
-            finestra->resize(tra(1, 1600), tra(1, 1200));
-        }
-    }
-
-private:
-    void clic(QWidget *finestra)
-    {
-        QList<QWidget *> bersagli;
-        for (QWidget *w : finestra->findChildren<QWidget *>())
-            if (w->isVisible() && w->isEnabled()
-                && (qobject_cast<QAbstractButton *>(w) || qobject_cast<Etichetta *>(w) || qobject_cast<QLineEdit *>(w)))
-                bersagli << w;
-        if (!bersagli.isEmpty())
-            QTest::mouseClick(bersagli.at(tra(0, int(bersagli.size()) - 1)), Qt::LeftButton);
-    }
-
-    // One key on the control with the focus; the key-up only when the key-down left it there.
-    void tasto(QWidget *finestra)
-    {
-        const int n = tra(0, 9 + int(altriTasti.size()));
-        const auto codice = Qt::Key(n < 10 ? Qt::Key_0 + n : altriTasti.at(std::size_t(n - 10)));
+// Mostly a click on any visible, usable button, label or text box; else a key
+// on the control with the focus; now and then a change of size.
+void agisci(QWidget *finestra, std::mt19937 &casuale)
+{
+    const int scelta = tra(casuale, 1, 100);
+    QList<QWidget *> bersagli;
+    for (QWidget *w : finestra->findChildren<QWidget *>())
+        if (w->isVisible() && w->isEnabled()
+            && (qobject_cast<QAbstractButton *>(w) || qobject_cast<Etichetta *>(w) || qobject_cast<QLineEdit *>(w)))
+            bersagli << w;
+    if (scelta <= 75 && !bersagli.isEmpty()) {
+        QTest::mouseClick(bersagli.at(tra(casuale, 0, int(bersagli.size()) - 1)), Qt::LeftButton);
+    } else if (scelta <= 98) {
+        const int n = tra(casuale, 0, 9 + int(altriTasti.size()));
         QWidget *fuoco = QApplication::focusWidget();
-        const QPointer<QWidget> vivo(fuoco && fuoco->window() == finestra ? fuoco : finestra);
-        QTest::keyPress(vivo, codice);
-        if (vivo)
-            QTest::keyRelease(vivo, codice);
+        QTest::keyClick(fuoco && fuoco->window() == finestra ? fuoco : finestra,
+                        Qt::Key(n < 10 ? Qt::Key_0 + n : altriTasti.at(std::size_t(n - 10))));
+    } else {
+        finestra->showNormal();
+        finestra->resize(tra(casuale, 1, 1600), tra(casuale, 1, 1200));
     }
+}
 
-    std::mt19937 m_casuale;
+// The window shown first, the state it opens on (operations already in the
+// log, for the report and the certificate), the seed.
+struct Prova { const char *nome; QString finestra; int operazione, livello, fatte; unsigned seme; };
+const Prova prove[] = {
+    {"start window and all it opens", nomi::frmInizio, 1, 0, 0, 12},
+    {"exercise, subtraction level 3", nomi::FrmOperativo, 2, 3, 0, 22},
+    {"exercise, multiplication level 4", nomi::FrmOperativo, 3, 4, 0, 23},
+    {"report, 5 operations", nomi::FrmStampaEsercizio, 1, 1, 5, 32},
+    {"certificate, full series", nomi::FrmAttestato, 1, 1, 20, 41},
+    {"worksheets, mixed", nomi::FrmStampaSchede, 3, 4, 0, 52},
 };
 
 // Everything that must hold after any action; empty when all is well. In a
@@ -126,34 +120,15 @@ class TstClicCasuali final : public QObject
     Q_OBJECT
 
 private slots:
-    void finestra_data();
+    void finestra_data() { righeDa(prove); }
     void finestra();
 };
 
-void TstClicCasuali::finestra_data()
-{
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<int>("operazione");
-    QTest::addColumn<int>("livello");
-    QTest::addColumn<int>("fatte"); // operations in the log for the report and the certificate
-    QTest::addColumn<uint>("seme");
-    QTest::newRow("start window and all it opens") << nomi::frmInizio << 1 << 0 << 0 << 12u;
-    QTest::newRow("exercise, subtraction level 3") << nomi::FrmOperativo << 2 << 3 << 0 << 22u;
-    QTest::newRow("exercise, multiplication level 4") << nomi::FrmOperativo << 3 << 4 << 0 << 23u;
-    QTest::newRow("report, 5 operations") << nomi::FrmStampaEsercizio << 1 << 1 << 5 << 32u;
-    QTest::newRow("certificate, full series") << nomi::FrmAttestato << 1 << 1 << 20 << 41u;
-    QTest::newRow("worksheets, mixed") << nomi::FrmStampaSchede << 3 << 4 << 0 << 52u;
-}
-
 void TstClicCasuali::finestra()
 {
-    QFETCH(QString, nome);
-    QFETCH(int, operazione);
-    QFETCH(int, livello);
-    QFETCH(int, fatte);
-    QFETCH(uint, seme);
+    const Prova &p = rigaDi(prove);
     AmbienteProva ambiente;
-    Scimmia scimmia(seme);
+    std::mt19937 casuale(p.seme);
     ambiente.orologio().imposta(secondiPerGiorno - 3600); // 23:00: series run past midnight
     // A dialog of Qt's own would wait for a person: count it and close it. Pop-up menus are no fault.
     int dialoghi = 0;
@@ -167,14 +142,14 @@ void TstClicCasuali::finestra()
         }
     });
     chiudi.start(20);
-    const auto apri = [&] {
+    const auto apri = [&p] {
         Modulo2 &m = modulo2();
         m.NomeProgramma = QStringLiteral("TARVELO");
         std::tie(m.Operazione, m.Livello, m.TipoDa, m.TipoA, m.NumeroMin, m.NumeroMax) =
-            std::tuple(operazione, livello, 1, 3, 1, 99);
-        if (fatte > 0)
-            serieprova::riempi(fatte, fatte * 3 / 4);
-        return Finestre::istanza().mostra(nome);
+            std::tuple(p.operazione, p.livello, 1, 3, 1, 99);
+        if (p.fatte > 0)
+            serieprova::riempi(p.fatte, p.fatte * 3 / 4);
+        return Finestre::istanza().mostra(p.finestra);
     };
     QVERIFY(apri());
     bool schedaMostrata = false; // a sheet rewrites log lines 1 to 60
@@ -190,19 +165,19 @@ void TstClicCasuali::finestra()
         }
         // The grading window's export goes to a file here, to a missing folder or nowhere, never to a dialog.
         if (auto *v = qobject_cast<FrmValutazione *>(Finestre::istanza().trova(nomi::FrmValutazione)))
-            v->sceltaFile = [&scimmia] {
-                return QStringList{QStringLiteral("serie.csv"), QStringLiteral("/nessuna/serie.csv"), {}}[scimmia.tra(0, 2)];
+            v->sceltaFile = [&casuale] {
+                return QStringList{QStringLiteral("serie.csv"), QStringLiteral("/nessuna/serie.csv"), {}}[tra(casuale, 0, 2)];
             };
         const int primaFatte = modulo2().NumeroOperazioni;
         // Mostly quick answers, now and then a very slow one.
-        const float ora = ambiente.orologio().secondiDallaMezzanotte() + float(scimmia.tra(0, 120)) / 10
-                          + (scimmia.tra(1, 100) <= 3 ? 600 : 0);
+        const float ora = ambiente.orologio().secondiDallaMezzanotte() + float(tra(casuale, 0, 120)) / 10
+                          + (tra(casuale, 1, 100) <= 3 ? 600 : 0);
         ambiente.orologio().imposta(std::fmod(ora, float(secondiPerGiorno)));
         auto *esercizio = qobject_cast<FrmOperativo *>(caricate.last());
-        if (esercizio && esercizio->fraTastierino->isEnabled() && scimmia.tra(1, 100) <= 40)
+        if (esercizio && esercizio->fraTastierino->isEnabled() && tra(casuale, 1, 100) <= 40)
             rispondiGiusto(esercizio);
         else
-            scimmia.agisci(caricate.last());
+            agisci(caricate.last(), casuale);
         QCoreApplication::processEvents();
         serieComplete += modulo2().NumeroOperazioni == righeSerie && primaFatte < righeSerie ? 1 : 0;
         schedaMostrata = schedaMostrata || Finestre::istanza().caricata(nomi::FrmStampaSchede);
@@ -210,7 +185,7 @@ void TstClicCasuali::finestra()
         QVERIFY2(errore.isEmpty(), qPrintable(QStringLiteral("after action %1: %2").arg(azione).arg(errore)));
     }
     QCOMPARE(dialoghi, 0);
-    if (nome == nomi::FrmOperativo)
+    if (p.finestra == nomi::FrmOperativo)
         QVERIFY2(serieComplete > 0, "no series reached its end: the limit of 20 was never put to the test");
 }
 
