@@ -63,6 +63,10 @@ constexpr FileLetto fileLetti[] = {
     {"group 7 leaves the captions as built", " 3  7 \r\n", 3, "OPE", "OBIETTIVI", " 3  7 \r\n"},
 };
 
+// How the start window is left: by "Esci" or by closing it.
+struct Uscita { const char *nome; bool conEsci; };
+constexpr Uscita uscite[] = {{"Esci", true}, {"window closed", false}};
+
 FrmValutazione *apriValutazione()
 {
     return qobject_cast<FrmValutazione *>(Finestre::istanza().mostra(nomi::FrmValutazione));
@@ -228,18 +232,13 @@ private slots:
         QVERIFY(f->mnuSchede->isEnabled());
     }
 
-    void esci_data()
-    {
-        QTest::addColumn<bool>("conEsci");
-        QTest::newRow("Esci") << true;
-        QTest::newRow("window closed") << false;
-    }
+    void esci_data() { righeDa(uscite); }
 
     // The menu opens the grading and examples windows; "Esci", or closing the
     // window, unloads every window, ends the program and writes the file.
     void esci()
     {
-        QFETCH(bool, conEsci);
+        const bool conEsci = rigaDi(uscite).conEsci;
         frmInizio *f = carica();
         f->mnuValutazione->trigger();
         f->mnuEsempi->trigger();
