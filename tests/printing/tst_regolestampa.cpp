@@ -78,7 +78,7 @@ constexpr Voto voti[] = {
 };
 
 struct Nome { const char *nome, *scritto, *atteso; };
-constexpr Nome nomi[] = {
+constexpr Nome nomiAlunni[] = {
     {"mixed case, also after a blank", "nicolò ROSSI", "Nicolò rossi"},
     {"accented first letter", "èlia", "Èlia"},
     {"empty stays empty", "", ""},
@@ -142,10 +142,10 @@ private slots:
         QCOMPARE(stato.avviso, r.avviso ? "Per stampare un attestato \n\nè necessario eseguire \n\nalmeno 10 operazioni. " : "");
     }
 
-    void maiuscolaIniziale_data() { righeDa(nomi); }
+    void maiuscolaIniziale_data() { righeDa(nomiAlunni); }
     void maiuscolaIniziale()
     {
-        const Nome &r = rigaDi(nomi);
+        const Nome &r = rigaDi(nomiAlunni);
         QCOMPARE(MaiuscolaIniziale(QString::fromUtf8(r.scritto)), QString::fromUtf8(r.atteso));
     }
 

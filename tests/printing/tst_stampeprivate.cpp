@@ -5,7 +5,6 @@
 #include "support/ambienteprova.h"
 #include "support/pdfstampato.h"
 #include "support/tabella.h"
-#include "worksheets/finestraschede.h"
 
 #include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
@@ -113,10 +112,10 @@ private slots:
     void scheda()
     {
         const auto [nome, operazione, docenti] = rigaDi(schede);
-        FrmStampaSchede *f = apri(operazione);
+        FrmStampaSchede *f = serieprova::apriSchede(operazione);
         QVERIFY(f);
-        mostraScheda(f, 3, 1, docenti);
-        const QStringList mostrate = etichette(f);
+        serieprova::mostraScheda(f, 3, 1, docenti);
+        const QStringList mostrate = serieprova::etichette(f);
         PdfStampato pdf;
         QTest::mouseClick(docenti ? f->CmdStampaDocenti : f->CmdStampaAlunni, Qt::LeftButton);
         QVERIFY2(pdf.attendi(), "no job reached the queue");
