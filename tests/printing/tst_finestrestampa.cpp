@@ -18,12 +18,8 @@
 #include "printing/pannellonome.h"
 
 #include <QClipboard>
-#include <QDir>
 #include <QGroupBox>
-#include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -157,7 +153,7 @@ private slots:
         auto *f = apri<FrmStampaEsercizio>(nomi::FrmStampaEsercizio);
         QTest::mouseClick(f->Option1.at(1), Qt::LeftButton);
         QCOMPARE(QApplication::focusWidget(), f->fraNome->txtNome);
-        QGuiApplication::clipboard()->setText(QStringLiteral(" nicolò ROSSI  xyz"));
+        QApplication::clipboard()->setText(QStringLiteral(" nicolò ROSSI  xyz"));
         f->fraNome->txtNome->paste();
         QTest::keyClick(f->fraNome->txtNome, Qt::Key_K);
         QCOMPARE(modulo2().NomeAlunno, QStringLiteral("prima"));
@@ -261,7 +257,7 @@ private slots:
         QTest::mouseClick(apri<FrmAttestato>(nomi::FrmAttestato)->Option5.at(2), Qt::LeftButton);
         QVERIFY(Finestre::istanza().caricate().isEmpty());
         QCOMPARE(m_ambiente->fineProgramma(), 1);
-        QVERIFY(QFile::exists(QDir(m_ambiente->cartella()).filePath(modulo2().NomeProgramma + ".dat")));
+        QVERIFY(QFile::exists(m_ambiente->cartella() + "/" + modulo2().NomeProgramma + ".dat"));
     }
 
     void schede()

@@ -17,7 +17,6 @@
 #include "start/registroserie.h"
 #include "support/tabella.h"
 
-#include <QAction>
 #include <QFile>
 #include <QGroupBox>
 #include <QTableWidget>
