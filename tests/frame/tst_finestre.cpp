@@ -168,22 +168,6 @@ private slots:
         QVERIFY(!pulsante->isChecked());
     }
 
-    // The focus colours follow the focus: one while the button has it, the other once it goes.
-    void coloriFuoco()
-    {
-        QWidget finestra;
-        auto *pulsante = new PulsanteOpzione(QStringLiteral("Avanti"), 0, &finestra);
-        auto *altro = new PulsanteOpzione(QStringLiteral("Esci"), 1, &finestra);
-        altro->move(0, 50);
-        pulsante->impostaColoriFuoco(0x000000FF, 0x00FF0000);
-        finestra.show();
-        QVERIFY(QTest::qWaitForWindowActive(&finestra));
-        for (const bool fuoco : {false, true, false}) {
-            (fuoco ? pulsante : altro)->setFocus();
-            QCOMPARE(pulsante->palette().color(QPalette::Button).rgb(), fuoco ? 0xFFFF0000u : 0xFF0000FFu);
-        }
-    }
-
     void colori_data() { righeDa(::colori); }
     void colori() { QCOMPARE(unita::coloreDaBgr(rigaDi(::colori).bgr), rigaDi(::colori).argb); }
 

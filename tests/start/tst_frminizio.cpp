@@ -93,13 +93,6 @@ constexpr Grado scalaVoti[] = {
     {"lowest grade", "Non classificato", "0 - 4", "meno di 50%", 0},
 };
 
-FrmEsemplicazione *apriEsempi(int operazione, int livello)
-{
-    modulo2().Operazione = static_cast<Modulo2::int16>(operazione);
-    modulo2().Livello = static_cast<Modulo2::int16>(livello);
-    return qobject_cast<FrmEsemplicazione *>(Finestre::istanza().mostra(nomi::FrmEsemplicazione));
-}
-
 // The four numbers of every example row (first, second, third, result).
 QStringList numeri(const FrmEsemplicazione *e)
 {
@@ -345,7 +338,8 @@ private slots:
                                    s.ElencoOperazioni.valore(s.NumeroOperazioni)};
         };
         const QList<QVariant> prima = stato();
-        FrmEsemplicazione *e = apriEsempi(operazione, livello);
+        modulo2().Livello = static_cast<Modulo2::int16>(livello);
+        auto *e = qobject_cast<FrmEsemplicazione *>(Finestre::istanza().mostra(nomi::FrmEsemplicazione));
         QVERIFY(e->Label1[1]->text().startsWith(QStringLiteral("Livello n.%1: ").arg(livelloDisegno)));
         for (int giro = 0; giro < 10; ++giro) {
             for (std::size_t i = 0; i < ordine.size(); ++i) {
