@@ -4,12 +4,9 @@
 // worksheet window: the order in which its frames are enabled, what each
 // choice and button shows and what it sends to the recording printer.
 #include "serieprova.h"
-#include "support/ambienteprova.h"
 #include "support/tabella.h"
 
 #include "frame/aspetto.h"
-#include "frame/nomifinestre.h"
-#include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
 #include "frame/unita.h"
 #include "printing/frmattestato.h"
@@ -20,7 +17,6 @@
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QtTest>
 
 namespace {
 // The series of that many lines all right, the printer's fonts, the button pressed (0 E S C I,

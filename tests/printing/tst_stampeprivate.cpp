@@ -2,13 +2,9 @@
 // through a real CUPS queue: the private print server copies each job into a
 // folder, where the PDF is read back.
 #include "serieprova.h"
-#include "support/ambienteprova.h"
 #include "support/pdfstampato.h"
 #include "support/tabella.h"
 
-#include "frame/modulo2.h"
-#include "frame/nomifinestre.h"
-#include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
 #include "frame/stampantereale.h"
 #include "printing/frmattestato.h"
@@ -17,7 +13,6 @@
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QtTest>
 
 namespace {
 // The page read back line by line, blanks collapsed as pdftotext spaces words.
