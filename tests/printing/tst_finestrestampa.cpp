@@ -198,10 +198,9 @@ private slots:
         QCOMPARE(f->Label1->text().isEmpty(), operazioni >= 10);
         const QImage &immagine = f->Picture1->immagine();
         int rossi = 0;
-        for (int y = 0; y < immagine.height() / 5; ++y) {
+        for (int y = 0; y < immagine.height() / 5; ++y)
             for (int x = 0; x < immagine.width(); ++x)
                 rossi += immagine.pixel(x, y) == qRgb(255, 0, 0) ? 1 : 0;
-        }
         QVERIFY2(rossi > 20, qPrintable(QString::number(rossi)));
         QTest::mouseClick(f->Option5.at(0), Qt::LeftButton);
         f->EseguiScelta(0);

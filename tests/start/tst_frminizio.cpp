@@ -35,11 +35,6 @@ QByteArray fileLivelli()
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
-bool caricata(const QString &nome)
-{
-    return Finestre::istanza().caricata(nome);
-}
-
 // An objective and a level pressed; the summary lines, then TipoDa-TipoA NumeroMin-NumeroMax.
 struct Riepilogo { const char *nome; std::size_t obiettivo, livello; const char *rigaObiettivo, *rigaLivello, *valori; };
 constexpr Riepilogo riepiloghi[] = {
@@ -154,14 +149,14 @@ private slots:
         premi(f->Option1[0]);
         QVERIFY(f->Frame2->isEnabled() && !f->Frame3->isEnabled());
         premi(f->Option3[0]);
-        QVERIFY(!caricata(nomi::FrmOperativo));
+        QVERIFY(!Finestre::istanza().caricata(nomi::FrmOperativo));
         premi(f->Option2[1]);
         premi(f->Option1[2]); // another objective keeps the level chosen
         QVERIFY(f->Frame3->isEnabled());
         QTest::keyClick(f->Option3[0], Qt::Key_Return);
-        QVERIFY(!caricata(nomi::FrmOperativo));
+        QVERIFY(!Finestre::istanza().caricata(nomi::FrmOperativo));
         premi(f->Option3[0]);
-        QVERIFY(caricata(nomi::FrmOperativo) && caricata(nomi::frmInizio));
+        QVERIFY(Finestre::istanza().caricata(nomi::FrmOperativo) && Finestre::istanza().caricata(nomi::frmInizio));
     }
 
     void riepilogo_data() { righeDa(riepiloghi); }
@@ -169,8 +164,7 @@ private slots:
     // The summary lines and values of the choices; the red mark on the level, the objective's gone.
     void riepilogo()
     {
-        const Riepilogo &r = rigaDi(riepiloghi);
-        const std::size_t obiettivo = r.obiettivo, livello = r.livello;
+        const auto [nome, obiettivo, livello, rigaObiettivo, rigaLivello, valori] = rigaDi(riepiloghi);
         frmInizio *f = carica();
         if (obiettivo >= 3)
             premi(f->lblCambiaOb);
@@ -178,9 +172,9 @@ private slots:
         QVERIFY(rosso(f->Label9[obiettivo]));
         premi(f->Option2[livello]);
         QVERIFY(!f->Option1[obiettivo]->isChecked() && !f->Option2[livello]->isChecked());
-        QCOMPARE(QStringList({f->Label1->text(), f->Label3->text()}), QStringList({r.rigaObiettivo, r.rigaLivello}));
+        QCOMPARE(QStringList({f->Label1->text(), f->Label3->text()}), QStringList({rigaObiettivo, rigaLivello}));
         const Modulo2 &m = modulo2();
-        QCOMPARE(QStringLiteral("%1-%2 %3-%4").arg(m.TipoDa).arg(m.TipoA).arg(m.NumeroMin).arg(m.NumeroMax), QLatin1String(r.valori));
+        QCOMPARE(QStringLiteral("%1-%2 %3-%4").arg(m.TipoDa).arg(m.TipoA).arg(m.NumeroMin).arg(m.NumeroMax), QLatin1String(valori));
         QCOMPARE(std::size_t(m.Livello), livello + 1);
         QVERIFY(rosso(f->Label10[livello]) && !rosso(f->Label10[(livello + 1) % 4]) && !rosso(f->Label9[obiettivo]));
     }
@@ -234,7 +228,8 @@ private slots:
         frmInizio *f = carica();
         f->mnuValutazione->trigger();
         f->mnuEsempi->trigger();
-        QVERIFY(caricata(nomi::FrmValutazione) && caricata(nomi::FrmEsemplicazione));
+        QVERIFY(Finestre::istanza().caricata(nomi::FrmValutazione));
+        QVERIFY(Finestre::istanza().caricata(nomi::FrmEsemplicazione));
         premi(f->lblCambiaOb);
         QFile::remove(modulo2().NomeProgramma + QStringLiteral(".dat"));
         if (conEsci)
@@ -272,7 +267,7 @@ private slots:
         QCOMPARE(v->tblSerie->rowCount(), 0);
         QVERIFY(v->lblNessunaSerie->isVisibleTo(v) && !v->optScelta[FrmValutazione::esporta]->isEnabled());
         premi(v->optScelta[FrmValutazione::chiudi]);
-        QVERIFY(!caricata(nomi::FrmValutazione));
+        QVERIFY(!Finestre::istanza().caricata(nomi::FrmValutazione));
     }
 
     // A window opened before a finished and a restarted series lists them once activated again.
@@ -362,7 +357,7 @@ private slots:
             QVERIFY(numeri(e) != mostrati);
         }
         premi(e->optScelta[FrmEsemplicazione::chiudi]);
-        QVERIFY(!caricata(nomi::FrmEsemplicazione));
+        QVERIFY(!Finestre::istanza().caricata(nomi::FrmEsemplicazione));
         QCOMPARE(stato(), prima);
         QVERIFY(f->fraAiuto->isEnabled());
     }
