@@ -79,7 +79,6 @@ constexpr Voto voti[] = {
 
 struct Nome { const char *nome, *scritto, *atteso; };
 constexpr Nome nomiAlunni[] = {
-    {"mixed case, also after a blank", "nicolò ROSSI", "Nicolò rossi"},
     {"accented first letter", "èlia", "Èlia"},
     {"empty stays empty", "", ""},
     {"a character outside the basic plane stays whole", "\U00010428abc", "\U00010400abc"},

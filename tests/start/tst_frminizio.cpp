@@ -138,10 +138,12 @@ private slots:
     }
     void cleanup() { m_ambiente.reset(); }
 
-    // A level only after an objective, "Avanti" only after a level; keys never act.
+    // A level only after an objective, "Avanti" only after a level; keys never act. "Stampa
+    // schede" is usable once the curtains are open.
     void avantiASuoTempo()
     {
         frmInizio *f = carica();
+        QVERIFY(!f->mnuSchede->isEnabled() && !f->tendineAperte());
         QVERIFY(f->Frame1->isEnabled() && !f->Frame2->isEnabled() && !f->Frame3->isEnabled());
         premi(f->Option2[0]);
         premi(f->Option3[0]);
@@ -157,6 +159,8 @@ private slots:
         QVERIFY(!Finestre::istanza().caricata(nomi::FrmOperativo));
         premi(f->Option3[0]);
         QVERIFY(Finestre::istanza().caricata(nomi::FrmOperativo) && Finestre::istanza().caricata(nomi::frmInizio));
+        QTRY_VERIFY_WITH_TIMEOUT(f->tendineAperte(), 10000);
+        QVERIFY(f->mnuSchede->isEnabled());
     }
 
     void riepilogo_data() { righeDa(riepiloghi); }
@@ -207,15 +211,6 @@ private slots:
         QCOMPARE(QStringList({f->Label1->text(), f->Label3->text()}), QStringList({"Obiettivo", "Livello"}));
         QVERIFY(!f->Frame2->isEnabled() && !f->Frame3->isEnabled());
         QCOMPARE(fileLivelli(), QStringLiteral(" %1  %2 \r\n").arg(r.operazione).arg(gruppo).toLatin1());
-    }
-
-    // "Stampa schede" is usable once the curtains are open.
-    void tendine()
-    {
-        frmInizio *f = carica();
-        QVERIFY(!f->mnuSchede->isEnabled() && !f->tendineAperte());
-        QTRY_VERIFY_WITH_TIMEOUT(f->tendineAperte(), 10000);
-        QVERIFY(f->mnuSchede->isEnabled());
     }
 
     void esci_data() { righeDa(uscite); }
