@@ -236,7 +236,6 @@ private slots:
         const QStringList risposte = QString::fromLatin1(r.risposte).split('|');
         // ")" closes every teacher line of an operation in one column.
         const int colonna = r.conto == Conto::Add || r.conto == Conto::Sot ? 30 : 25;
-        QCOMPARE(alunni.size(), risposte.size());
         for (int caso = 1; caso <= alunni.size(); ++caso) {
             Modulo2 stato;
             std::tie(stato.Termine1, stato.Termine2, stato.Termine3, stato.Incognita, stato.Differenza) =

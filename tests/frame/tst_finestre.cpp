@@ -162,8 +162,7 @@ private slots:
             QCoreApplication::sendEvent(pulsante, &giu);
         }
         QCOMPARE(indici, QList<int>(azioni, 3));
-        QVERIFY(!pulsante->isDown());
-        QVERIFY(!pulsante->isChecked());
+        QVERIFY(!pulsante->isDown() && !pulsante->isChecked());
     }
 
     void colori_data() { righeDa(::colori); }

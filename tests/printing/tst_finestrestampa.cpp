@@ -106,12 +106,11 @@ private:
     // release and a press marked as repeats), then the release.
     static void tieni(Qt::Key tasto, Qt::KeyboardModifiers modo = Qt::NoModifier)
     {
-        const QString testo(QTest::keyToAscii(tasto));
         QTest::keyPress(QApplication::focusWidget(), tasto, modo);
-        QKeyEvent rilascio(QEvent::KeyRelease, tasto, modo, testo, true);
-        QApplication::sendEvent(QApplication::focusWidget(), &rilascio);
-        QKeyEvent ripetuto(QEvent::KeyPress, tasto, modo, testo, true);
-        QApplication::sendEvent(QApplication::focusWidget(), &ripetuto);
+        for (const QEvent::Type tipo : {QEvent::KeyRelease, QEvent::KeyPress}) {
+            QKeyEvent ripetuto(tipo, tasto, modo, QString(QTest::keyToAscii(tasto)), true);
+            QApplication::sendEvent(QApplication::focusWidget(), &ripetuto);
+        }
         QTest::keyRelease(QApplication::focusWidget(), tasto, modo);
     }
 
