@@ -245,7 +245,6 @@ private slots:
     // FINE SESSIONE writes the settings file and closes every window.
     void fineSessione()
     {
-        riempi(20, 20);
         Finestre::istanza().mostra(nomi::frmInizio);
         Finestre::istanza().mostra(nomi::FrmStampaEsercizio);
         QTest::mouseClick(apri<FrmAttestato>(nomi::FrmAttestato)->Option5.at(2), Qt::LeftButton);

@@ -245,8 +245,7 @@ private slots:
         const Grado &r = rigaDi(scalaVoti);
         const auto indice = static_cast<std::size_t>(&r - scalaVoti);
         const QStringList riga{r.voto, r.punteggio, r.quota};
-        FrmValutazione *v = apriValutazione();
-        const auto &lbl = v->lblScala.at(indice);
+        const auto &lbl = apriValutazione()->lblScala.at(indice);
         QCOMPARE(QStringList({lbl[0]->text(), lbl[1]->text(), lbl[2]->text()}), riga);
         for (const int operazioni : {10, 100}) {
             const int esatte = r.percento * operazioni / 100;
