@@ -28,6 +28,18 @@ inline FrmOperativo *apri(int operazione, int livello)
     return qobject_cast<FrmOperativo *>(Finestre::istanza().mostra(nomi::FrmOperativo));
 }
 
+// Shows the window and waits until it has the keyboard.
+template <class Finestra>
+Finestra *apri(const QString &nome)
+{
+    auto *f = qobject_cast<Finestra *>(Finestre::istanza().mostra(nome));
+    if (f) {
+        f->activateWindow();
+        if (!QTest::qWaitForWindowActive(f))
+            QTest::qFail("the window never became active", __FILE__, __LINE__);
+    }
+    return f;
+}
 // Mouse-down then mouse-up on the control, as a click.
 inline void premi(QWidget *controllo)
 {

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "exercise/provafrmoperativo.h"
-#include "worksheets/frmstampaschede.h"
 
 // A series as the exercise window leaves it in the shared state, and the
-// windows that show it, for the report and certificate tests; driving the
-// worksheet window as a user would.
+// windows that show it, for the report and certificate tests.
 namespace serieprova {
 
 // A log line of an addition with the result unknown: four-character number
@@ -30,44 +28,6 @@ inline void riempi(int operazioni, int esatte, const QString &tempoTotale = QStr
     m.TempiEsercizi.imposta(1, tempoTotale);
 }
 
-// Shows the window and waits until it has the keyboard.
-template <class Finestra>
-Finestra *apri(const QString &nome)
-{
-    auto *f = qobject_cast<Finestra *>(Finestre::istanza().mostra(nome));
-    if (f) {
-        f->activateWindow();
-        if (!QTest::qWaitForWindowActive(f))
-            QTest::qFail("the window never became active", __FILE__, __LINE__);
-    }
-    return f;
-}
-
-// The worksheet window shown for an operation, with the start window's first objective and level.
-inline FrmStampaSchede *apriSchede(int operazione = 1)
-{
-    modulo2().Operazione = static_cast<Modulo2::int16>(operazione);
-    modulo2().TipoDa = modulo2().TipoA = modulo2().Livello = 1;
-    modulo2().DescrizioneObiettivo = QStringLiteral("CALCOLO DEL RISULTATO");
-    return apri<FrmStampaSchede>(nomi::FrmStampaSchede);
-}
-
-// An objective and a level chosen, the pupils' sheet shown, then the teacher's if asked.
-inline void mostraScheda(FrmStampaSchede *f, std::size_t obiettivo, std::size_t livello, bool docenti)
-{
-    prova::premi(f->Option1[obiettivo]);
-    prova::premi(f->Option3[livello]);
-    QTest::mouseClick(f->CmdSchedaAlunni, Qt::LeftButton);
-    if (docenti)
-        QTest::mouseClick(f->CmdSchedaDocenti, Qt::LeftButton);
-}
-
-inline QStringList etichette(const FrmStampaSchede *f)
-{
-    QStringList testi;
-    for (std::size_t i = 1; i <= 60; ++i)
-        testi.append(f->LblOp[i]->text());
-    return testi;
-}
+using prova::apri;
 
 } // namespace serieprova

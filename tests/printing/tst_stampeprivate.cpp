@@ -10,6 +10,7 @@
 #include "printing/frmattestato.h"
 #include "printing/frmstampaesercizio.h"
 #include "printing/immagineattestato.h"
+#include "worksheets/finestraschede.h"
 
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -106,10 +107,10 @@ private slots:
     void scheda()
     {
         const auto [nome, operazione, docenti] = rigaDi(schede);
-        FrmStampaSchede *f = serieprova::apriSchede(operazione);
+        FrmStampaSchede *f = finestraschede::apriSchede(operazione);
         QVERIFY(f);
-        serieprova::mostraScheda(f, 3, 1, docenti);
-        const QStringList mostrate = serieprova::etichette(f);
+        finestraschede::mostraScheda(f, 3, 1, docenti);
+        const QStringList mostrate = finestraschede::etichette(f);
         PdfStampato pdf;
         QTest::mouseClick(docenti ? f->CmdStampaDocenti : f->CmdStampaAlunni, Qt::LeftButton);
         QVERIFY2(pdf.attendi(), "no job reached the queue");
