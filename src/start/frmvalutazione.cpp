@@ -114,6 +114,8 @@ void FrmValutazione::costruisciSerie()
     tblSerie->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblSerie->setSelectionMode(QAbstractItemView::NoSelection);
     tblSerie->verticalHeader()->setVisible(false);
+    // Every column as wide as its texts, the last one to the table's edge.
+    tblSerie->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblSerie->horizontalHeader()->setStretchLastSection(true);
     aspetto::impostaFont(tblSerie, QStringLiteral("Arial"), 10, false);
     aspetto::posiziona(tblSerie, 120, 300, 11430, 3120);
@@ -150,7 +152,6 @@ void FrmValutazione::aggiornaElenco()
         for (int c = 0; c < celle.size(); ++c)
             tblSerie->setItem(r, c, new QTableWidgetItem(celle.at(c)));
     }
-    tblSerie->resizeColumnsToContents();
     lblNessunaSerie->setVisible(serie.empty());
     optScelta[esporta]->setEnabled(!serie.empty());
 }
