@@ -18,22 +18,25 @@
 #include "frame/unita.h"
 
 #include <QLabel>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
 QStringList g_scaricate;
 
-enum class Gesto { Clic, ClicDestro, PressioneSenzaRilascio, InvioTenuto, Spazio };
-
 // A gesture on an option button and how many times it acts.
-struct Pressione { const char *nome; Gesto gesto; int azioni; };
-constexpr Pressione pressioni[] = {
-    {"left click", Gesto::Clic, 1},
-    {"right click does nothing", Gesto::ClicDestro, 0},
-    {"press whose release another window takes", Gesto::PressioneSenzaRilascio, 1},
-    {"Enter held down acts once", Gesto::InvioTenuto, 1},
-    {"Space does nothing", Gesto::Spazio, 0},
+struct Pressione { const char *nome; void (*gesto)(QWidget *); int azioni; };
+const Pressione pressioni[] = {
+    {"left click", [](QWidget *p) { QTest::mouseClick(p, Qt::LeftButton); }, 1},
+    {"right click does nothing", [](QWidget *p) { QTest::mouseClick(p, Qt::RightButton); }, 0},
+    // as when the action opens a window that takes the release
+    {"press whose release another window takes", [](QWidget *p) { QTest::mousePress(p, Qt::LeftButton); }, 1},
+    {"Enter held down acts once", [](QWidget *p) {
+         for (int i = 0; i < 3; ++i) {
+             QKeyEvent giu(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), i > 0);
+             QCoreApplication::sendEvent(p, &giu);
+         }
+     }, 1},
+    {"Space does nothing", [](QWidget *p) { QTest::keyClick(p, Qt::Key_Space); }, 0},
 };
 
 // A window that notes when it is unloaded, with a placed control and one left
@@ -151,16 +154,7 @@ private slots:
         pulsante->setFocus();
         QList<int> indici;
         connect(pulsante, &PulsanteOpzione::premuto, [&indici](int indice) { indici.append(indice); });
-        if (gesto == Gesto::Clic || gesto == Gesto::ClicDestro)
-            QTest::mouseClick(pulsante, gesto == Gesto::Clic ? Qt::LeftButton : Qt::RightButton);
-        if (gesto == Gesto::PressioneSenzaRilascio) // as when the action opens a window that takes the release
-            QTest::mousePress(pulsante, Qt::LeftButton);
-        if (gesto == Gesto::Spazio)
-            QTest::keyClick(pulsante, Qt::Key_Space);
-        for (int i = 0; gesto == Gesto::InvioTenuto && i < 3; ++i) {
-            QKeyEvent giu(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), i > 0);
-            QCoreApplication::sendEvent(pulsante, &giu);
-        }
+        gesto(pulsante);
         QCOMPARE(indici, QList<int>(azioni, 3));
         QVERIFY(!pulsante->isDown() && !pulsante->isChecked());
     }

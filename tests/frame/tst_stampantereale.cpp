@@ -14,10 +14,6 @@
 #include "frame/stampantereale.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QProcess>
-#include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {

@@ -10,10 +10,8 @@
 
 #include <cstdio>
 
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
-    if (argc < 2)
-        return 2;
     const QString percorso = QString::fromLocal8Bit(argv[1]);
     for (bool primo = true;; primo = !primo) {
         std::fputc('.', stdout);

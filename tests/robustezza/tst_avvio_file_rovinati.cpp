@@ -9,13 +9,9 @@
 #include "start/frminizio.h"
 #include "support/tabella.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QGroupBox>
-#include <QScopeGuard>
 #include <QtTest>
 
-#include <random>
 
 // The program starts quietly whatever lies where its settings file should be:
 // a locked file or folder, a folder of that name, a huge or a random file. It
@@ -25,11 +21,10 @@
 namespace {
 enum class Blocco { Nessuno, File, Cartella, CartellaAlPosto };
 
-QByteArray casuali() // 1 MB whose first byte is no digit, sign or blank: nothing can be read
+QByteArray casuali() // 1 MB whose first bytes are no digit, sign or blank: nothing can be read
 {
-    std::mt19937 casuale(2026);
     QByteArray byte(1 << 20, '\xFF');
-    std::generate(byte.begin() + 1, byte.end(), [&casuale] { return char(casuale()); });
+    QRandomGenerator(2026).fillRange(reinterpret_cast<quint32 *>(byte.data()) + 1, byte.size() / 4 - 1);
     return byte;
 }
 
@@ -55,52 +50,50 @@ class TstAvvioFileRovinati final : public QObject
 
 private slots:
     void avvioTranquillo_data() { righeDa(avvii); }
-    void avvioTranquillo();
+    void avvioTranquillo()
+    {
+        const auto &[nome, contenuto, dimensione, blocco, operazione, gruppo, dopo] = rigaDi(avvii);
+        AmbienteProva ambiente;
+        // The program's name is known before the window loads: this test's own file name.
+        const QString percorso = QDir::current().filePath(
+            nomeFileLivelli(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()));
+        QFile file(percorso);
+        if (!contenuto.isNull())
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size());
+        if (dimensione > 0)
+            QVERIFY(file.resize(dimensione));
+        file.close();
+        QVERIFY(blocco != Blocco::CartellaAlPosto || QDir().mkdir(percorso));
+        // Locked for the start, unlocked at the end so that the temporary folder can go.
+        const QString bloccato = blocco == Blocco::File ? percorso : ambiente.cartella();
+        const auto permessi = QFile::permissions(bloccato);
+        if (blocco == Blocco::File || blocco == Blocco::Cartella)
+            QVERIFY(QFile::setPermissions(bloccato, QFile::ReadOwner | QFile::ExeOwner));
+        const auto sblocca = qScopeGuard([&] { QFile::setPermissions(bloccato, permessi); });
+
+        QElapsedTimer tempo;
+        tempo.start();
+        auto *f = qobject_cast<frmInizio *>(Finestre::istanza().mostra(nomi::frmInizio));
+        QVERIFY(f);
+        QVERIFY2(tempo.elapsed() < 3000, qPrintable(QStringLiteral("loading took %1 ms").arg(tempo.elapsed())));
+        QCOMPARE(int(modulo2().Operazione), operazione);
+        QCOMPARE(f->Frame1->title(), QStringLiteral("OBIETTIVI ") + QString::number(gruppo));
+
+        // The window works: the other group (written at once, or not at all),
+        // then "Esci" writes (or tries to) and ends.
+        QTest::mouseClick(f->lblCambiaOb, Qt::LeftButton);
+        QCOMPARE(int(f->gruppoObiettivi()), 3 - gruppo);
+        QTest::mouseClick(f->Option3[1], Qt::LeftButton);
+        QCOMPARE(ambiente.fineProgramma(), 1);
+        QVERIFY2(ambiente.messaggi().isEmpty(), qPrintable(ambiente.messaggi().join(QLatin1Char('|'))));
+        if (dopo.isEmpty())
+            QVERIFY(QFileInfo(percorso).isDir());
+        else if (!file.open(QIODevice::ReadOnly))
+            QCOMPARE(QByteArray("<missing>"), dopo);
+        else
+            QCOMPARE(file.size() > 64 ? QByteArray("<not replaced>") : file.readAll(), dopo);
+    }
 };
-
-void TstAvvioFileRovinati::avvioTranquillo()
-{
-    const auto &[nome, contenuto, dimensione, blocco, operazione, gruppo, dopo] = rigaDi(avvii);
-    AmbienteProva ambiente;
-    // The program's name is known before the window loads: this test's own file name.
-    const QString percorso = QDir::current().filePath(
-        nomeFileLivelli(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()));
-    QFile file(percorso);
-    if (!contenuto.isNull())
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contenuto) == contenuto.size());
-    if (dimensione > 0)
-        QVERIFY(file.resize(dimensione));
-    file.close();
-    QVERIFY(blocco != Blocco::CartellaAlPosto || QDir().mkdir(percorso));
-    // Locked for the start, unlocked at the end so that the temporary folder can go.
-    const QString bloccato = blocco == Blocco::File ? percorso : ambiente.cartella();
-    const auto permessi = QFile::permissions(bloccato);
-    if (blocco == Blocco::File || blocco == Blocco::Cartella)
-        QVERIFY(QFile::setPermissions(bloccato, QFile::ReadOwner | QFile::ExeOwner));
-    const auto sblocca = qScopeGuard([&] { QFile::setPermissions(bloccato, permessi); });
-
-    QElapsedTimer tempo;
-    tempo.start();
-    auto *f = qobject_cast<frmInizio *>(Finestre::istanza().mostra(nomi::frmInizio));
-    QVERIFY(f);
-    QVERIFY2(tempo.elapsed() < 3000, qPrintable(QStringLiteral("loading took %1 ms").arg(tempo.elapsed())));
-    QCOMPARE(int(modulo2().Operazione), operazione);
-    QCOMPARE(f->Frame1->title(), QStringLiteral("OBIETTIVI ") + QString::number(gruppo));
-
-    // The window works: the other group (written at once, or not at all),
-    // then "Esci" writes (or tries to) and ends.
-    QTest::mouseClick(f->lblCambiaOb, Qt::LeftButton);
-    QCOMPARE(int(f->gruppoObiettivi()), 3 - gruppo);
-    QTest::mouseClick(f->Option3[1], Qt::LeftButton);
-    QCOMPARE(ambiente.fineProgramma(), 1);
-    QVERIFY2(ambiente.messaggi().isEmpty(), qPrintable(ambiente.messaggi().join(QLatin1Char('|'))));
-    if (dopo.isEmpty())
-        QVERIFY(QFileInfo(percorso).isDir());
-    else if (!file.open(QIODevice::ReadOnly))
-        QCOMPARE(QByteArray("<missing>"), dopo);
-    else
-        QCOMPARE(file.size() > 64 ? QByteArray("<not replaced>") : file.readAll(), dopo);
-}
 
 QTEST_MAIN(TstAvvioFileRovinati)
 #include "tst_avvio_file_rovinati.moc"

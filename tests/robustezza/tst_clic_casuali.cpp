@@ -12,10 +12,8 @@
 
 #include <QDialog>
 #include <QLineEdit>
-#include <QTimer>
 #include <QtTest>
 
-#include <random>
 
 // A restless pupil on each window, from fixed seeds: clicks on any visible,
 // usable button, label or text box, keys on the control with the focus and
@@ -33,31 +31,26 @@ constexpr int azioni = 1500;
 constexpr std::array<int, 8> altriTasti{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Tab,
                                         Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_S, Qt::Key_F4};
 
-int tra(std::mt19937 &casuale, int a, int b)
-{
-    return std::uniform_int_distribution<int>(a, b)(casuale);
-}
-
 // Mostly a click on any visible, usable button, label or text box; else a key
 // on the control with the focus; now and then a change of size.
-void agisci(QWidget *finestra, std::mt19937 &casuale)
+void agisci(QWidget *finestra, QRandomGenerator &casuale)
 {
-    const int scelta = tra(casuale, 1, 100);
+    const int scelta = casuale.bounded(1, 101);
     QList<QWidget *> bersagli;
     for (QWidget *w : finestra->findChildren<QWidget *>())
         if (w->isVisible() && w->isEnabled()
             && (qobject_cast<QAbstractButton *>(w) || qobject_cast<Etichetta *>(w) || qobject_cast<QLineEdit *>(w)))
             bersagli << w;
     if (scelta <= 75 && !bersagli.isEmpty()) {
-        QTest::mouseClick(bersagli.at(tra(casuale, 0, int(bersagli.size()) - 1)), Qt::LeftButton);
+        QTest::mouseClick(bersagli.at(casuale.bounded(int(bersagli.size()))), Qt::LeftButton);
     } else if (scelta <= 98) {
-        const int n = tra(casuale, 0, 9 + int(altriTasti.size()));
+        const int n = casuale.bounded(10 + int(altriTasti.size()));
         QWidget *fuoco = QApplication::focusWidget();
         QTest::keyClick(fuoco && fuoco->window() == finestra ? fuoco : finestra,
                         Qt::Key(n < 10 ? Qt::Key_0 + n : altriTasti.at(std::size_t(n - 10))));
     } else {
         finestra->showNormal();
-        finestra->resize(tra(casuale, 1, 1600), tra(casuale, 1, 1200));
+        finestra->resize(casuale.bounded(1, 1601), casuale.bounded(1, 1201));
     }
 }
 
@@ -102,17 +95,6 @@ QString controlla(bool serie)
     return {};
 }
 
-// Now and then the pupil knows the answer, so that series run to their end.
-void rispondiGiusto(FrmOperativo *f)
-{
-    QList<int> tasti;
-    for (const QChar c : modulo2().TestoIncognita.trimmed())
-        tasti << c.digitValue();
-    for (const int t : tasti << Tastierino::verifica << Tastierino::avanti)
-        if (f->isVisible() && f->fraTastierino->isEnabled())
-            QTest::mouseClick(f->fraTastierino->Option2.at(std::size_t(t)), Qt::LeftButton);
-}
-
 } // namespace
 
 class TstClicCasuali final : public QObject
@@ -121,73 +103,78 @@ class TstClicCasuali final : public QObject
 
 private slots:
     void finestra_data() { righeDa(prove); }
-    void finestra();
-};
-
-void TstClicCasuali::finestra()
-{
-    const Prova &p = rigaDi(prove);
-    AmbienteProva ambiente;
-    std::mt19937 casuale(p.seme);
-    ambiente.orologio().imposta(secondiPerGiorno - 3600); // 23:00: series run past midnight
-    // A dialog of Qt's own would wait for a person: count it and close it. Pop-up menus are no fault.
-    int dialoghi = 0;
-    QTimer chiudi;
-    QObject::connect(&chiudi, &QTimer::timeout, [&dialoghi] {
-        if (QWidget *menu = QApplication::activePopupWidget())
-            menu->close();
-        else if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            ++dialoghi;
-            d->reject();
+    void finestra()
+    {
+        const Prova &p = rigaDi(prove);
+        AmbienteProva ambiente;
+        QRandomGenerator casuale(p.seme);
+        ambiente.orologio().imposta(secondiPerGiorno - 3600); // 23:00: series run past midnight
+        // A dialog of Qt's own would wait for a person: count it and close it. Pop-up menus are no fault.
+        int dialoghi = 0;
+        QTimer chiudi;
+        QObject::connect(&chiudi, &QTimer::timeout, [&dialoghi] {
+            if (QWidget *menu = QApplication::activePopupWidget())
+                menu->close();
+            else if (auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                ++dialoghi;
+                d->reject();
+            }
+        });
+        chiudi.start(20);
+        const auto apri = [&p] {
+            Modulo2 &m = modulo2();
+            m.NomeProgramma = QStringLiteral("TARVELO");
+            std::tie(m.Operazione, m.Livello, m.TipoDa, m.TipoA, m.NumeroMin, m.NumeroMax) =
+                std::tuple(p.operazione, p.livello, 1, 3, 1, 99);
+            if (p.fatte > 0)
+                serieprova::riempi(p.fatte, p.fatte * 3 / 4);
+            return Finestre::istanza().mostra(p.finestra);
+        };
+        QVERIFY(apri());
+        bool schedaMostrata = false; // a sheet rewrites log lines 1 to 60
+        int serieComplete = 0;
+        for (int azione = 0; azione < azioni; ++azione) {
+            const QList<Finestra *> caricate = Finestre::istanza().caricate();
+            if (caricate.isEmpty()) { // the pupil ended the program: start again
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+                azzeraModulo2();
+                schedaMostrata = false;
+                QVERIFY(apri());
+                continue;
+            }
+            // The grading window's export goes to a file here, to a missing folder or nowhere, never to a dialog.
+            if (auto *v = qobject_cast<FrmValutazione *>(Finestre::istanza().trova(nomi::FrmValutazione)))
+                v->sceltaFile = [&casuale] {
+                    return QStringList{QStringLiteral("serie.csv"), QStringLiteral("/nessuna/serie.csv"), {}}[casuale.bounded(3)];
+                };
+            const int primaFatte = modulo2().NumeroOperazioni;
+            // Mostly quick answers, now and then a very slow one.
+            const float ora = ambiente.orologio().secondiDallaMezzanotte() + float(casuale.bounded(121)) / 10
+                              + (casuale.bounded(1, 101) <= 3 ? 600 : 0);
+            ambiente.orologio().imposta(std::fmod(ora, float(secondiPerGiorno)));
+            // Now and then the pupil knows the answer, so that series run to their end.
+            auto *esercizio = qobject_cast<FrmOperativo *>(caricate.last());
+            if (esercizio && esercizio->fraTastierino->isEnabled() && casuale.bounded(1, 101) <= 40) {
+                QList<int> tasti;
+                for (const QChar c : modulo2().TestoIncognita.trimmed())
+                    tasti << c.digitValue();
+                for (const int t : tasti << Tastierino::verifica << Tastierino::avanti)
+                    if (esercizio->isVisible() && esercizio->fraTastierino->isEnabled())
+                        QTest::mouseClick(esercizio->fraTastierino->Option2.at(std::size_t(t)), Qt::LeftButton);
+            } else {
+                agisci(caricate.last(), casuale);
+            }
+            QCoreApplication::processEvents();
+            serieComplete += modulo2().NumeroOperazioni == righeSerie && primaFatte < righeSerie ? 1 : 0;
+            schedaMostrata = schedaMostrata || Finestre::istanza().caricata(nomi::FrmStampaSchede);
+            const QString errore = controlla(Finestre::istanza().caricata(nomi::FrmOperativo) && !schedaMostrata);
+            QVERIFY2(errore.isEmpty(), qPrintable(QStringLiteral("after action %1: %2").arg(azione).arg(errore)));
         }
-    });
-    chiudi.start(20);
-    const auto apri = [&p] {
-        Modulo2 &m = modulo2();
-        m.NomeProgramma = QStringLiteral("TARVELO");
-        std::tie(m.Operazione, m.Livello, m.TipoDa, m.TipoA, m.NumeroMin, m.NumeroMax) =
-            std::tuple(p.operazione, p.livello, 1, 3, 1, 99);
-        if (p.fatte > 0)
-            serieprova::riempi(p.fatte, p.fatte * 3 / 4);
-        return Finestre::istanza().mostra(p.finestra);
-    };
-    QVERIFY(apri());
-    bool schedaMostrata = false; // a sheet rewrites log lines 1 to 60
-    int serieComplete = 0;
-    for (int azione = 0; azione < azioni; ++azione) {
-        const QList<Finestra *> caricate = Finestre::istanza().caricate();
-        if (caricate.isEmpty()) { // the pupil ended the program: start again
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            azzeraModulo2();
-            schedaMostrata = false;
-            QVERIFY(apri());
-            continue;
-        }
-        // The grading window's export goes to a file here, to a missing folder or nowhere, never to a dialog.
-        if (auto *v = qobject_cast<FrmValutazione *>(Finestre::istanza().trova(nomi::FrmValutazione)))
-            v->sceltaFile = [&casuale] {
-                return QStringList{QStringLiteral("serie.csv"), QStringLiteral("/nessuna/serie.csv"), {}}[tra(casuale, 0, 2)];
-            };
-        const int primaFatte = modulo2().NumeroOperazioni;
-        // Mostly quick answers, now and then a very slow one.
-        const float ora = ambiente.orologio().secondiDallaMezzanotte() + float(tra(casuale, 0, 120)) / 10
-                          + (tra(casuale, 1, 100) <= 3 ? 600 : 0);
-        ambiente.orologio().imposta(std::fmod(ora, float(secondiPerGiorno)));
-        auto *esercizio = qobject_cast<FrmOperativo *>(caricate.last());
-        if (esercizio && esercizio->fraTastierino->isEnabled() && tra(casuale, 1, 100) <= 40)
-            rispondiGiusto(esercizio);
-        else
-            agisci(caricate.last(), casuale);
-        QCoreApplication::processEvents();
-        serieComplete += modulo2().NumeroOperazioni == righeSerie && primaFatte < righeSerie ? 1 : 0;
-        schedaMostrata = schedaMostrata || Finestre::istanza().caricata(nomi::FrmStampaSchede);
-        const QString errore = controlla(Finestre::istanza().caricata(nomi::FrmOperativo) && !schedaMostrata);
-        QVERIFY2(errore.isEmpty(), qPrintable(QStringLiteral("after action %1: %2").arg(azione).arg(errore)));
+        QCOMPARE(dialoghi, 0);
+        if (p.finestra == nomi::FrmOperativo)
+            QVERIFY2(serieComplete > 0, "no series reached its end: the limit of 20 was never put to the test");
     }
-    QCOMPARE(dialoghi, 0);
-    if (p.finestra == nomi::FrmOperativo)
-        QVERIFY2(serieComplete > 0, "no series reached its end: the limit of 20 was never put to the test");
-}
+};
 
 QTEST_MAIN(TstClicCasuali)
 #include "tst_clic_casuali.moc"
