@@ -2,7 +2,6 @@
 // of the unknown and the log line.
 #include "exercise/generatore.h"
 #include "exercise/visualizzazione.h"
-#include "frame/modulo2.h"
 #include "frame/servizi.h"
 #include "support/orologiofinto.h"
 #include "support/tabella.h"

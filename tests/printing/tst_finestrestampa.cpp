@@ -4,16 +4,13 @@
 #include "serieprova.h"
 #include "support/tabella.h"
 
-#include "frame/aspetto.h"
 #include "frame/servizi.h"
-#include "frame/unita.h"
 #include "printing/frmattestato.h"
 #include "printing/frmstampaesercizio.h"
 #include "printing/immagineattestato.h"
 #include "printing/pannellonome.h"
 
 #include <QClipboard>
-#include <QGroupBox>
 #include <QLineEdit>
 
 namespace {

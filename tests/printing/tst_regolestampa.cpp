@@ -9,10 +9,8 @@
 #include "printing/valutazione.h"
 
 #include "serieprova.h"
-#include "support/stampanteregistrata.h"
 #include "support/tabella.h"
 
-#include <QtTest>
 
 namespace {
 using Tipo = StampanteRegistrata::Tipo;

@@ -1,7 +1,6 @@
 // The settings file: the bytes written, what a text reads as, and files that
 // cannot be written left as they were. The record of the series since the
 // program started and its rows.
-#include "frame/modulo2.h"
 #include "start/elencoserie.h"
 #include "start/filelivelli.h"
 #include "start/registroserie.h"

@@ -2,7 +2,6 @@
 // lines drawn with a seeded random source and a clock that stands still; the
 // printed page on the recording printer: heading, lines and footer at their
 // places and sizes, the font check and printer failures.
-#include "frame/modulo2.h"
 #include "frame/servizi.h"
 #include "support/orologiofinto.h"
 #include "support/stampanteregistrata.h"
