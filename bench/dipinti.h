@@ -11,7 +11,7 @@ public:
 
     int volte() const { return m_volte; }
 
-    /** Processes events until the widget has been painted more than volte times; the frame is then flushed. */
+    // Processes events until the widget has been painted more than volte times; the frame is then flushed.
     void attendiOltre(int volte) const
     {
         while (m_volte <= volte)

@@ -57,7 +57,7 @@ using Tempi = std::vector<double>;
 using Coppia = std::array<Tempi, 2>; // the program's values, then bare Qt's
 using Lavoro = std::function<void()>;
 
-/** Prints a row of the table: both values at quota (0.5 the median, 0.99 the 99th percentile), and the aim. */
+// Prints a row of the table: both values at quota (0.5 the median, 0.99 the 99th percentile), and the aim.
 void riga(const QString &misura, Coppia valori, const char *obiettivo = "", double quota = 0.5)
 {
     for (Tempi &v : valori)
@@ -66,11 +66,9 @@ void riga(const QString &misura, Coppia valori, const char *obiettivo = "", doub
     std::printf("riga|%s|%.3f|%.3f|%s\n", qPrintable(misura), valori[0].at(i), valori[1].at(i), obiettivo);
 }
 
-/**
- * The program's work and bare Qt's, timed giri times each in milliseconds,
- * alternating which goes first, after one round not counted (caches warm,
- * windows painted once); prepara runs untimed before each of the program's.
- */
+// The program's work and bare Qt's, timed giri times each in milliseconds,
+// alternating which goes first, after one round not counted (caches warm,
+// windows painted once); prepara runs untimed before each of the program's.
 Coppia confronta(int giri, const Lavoro &programma, const Lavoro &nudo, const Lavoro &prepara = [] {})
 {
     Coppia tempi;
