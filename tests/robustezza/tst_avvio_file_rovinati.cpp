@@ -12,7 +12,6 @@
 #include <QGroupBox>
 #include <QtTest>
 
-
 // The program starts quietly whatever lies where its settings file should be:
 // a locked file or folder, a folder of that name, a huge or a random file. It
 // shows the objective group the file gives (1 when it gives none), trains the
