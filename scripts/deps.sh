@@ -33,5 +33,5 @@ else
     exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
-"${come[@]}" apt-get update
-"${come[@]}" apt-get install -y --no-install-recommends "${mancanti[@]}"
+"${come[@]}" apt-get -o DPkg::Lock::Timeout=900 update
+"${come[@]}" apt-get -o DPkg::Lock::Timeout=900 install -y --no-install-recommends "${mancanti[@]}"
