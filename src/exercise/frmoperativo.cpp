@@ -13,6 +13,7 @@
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
+#include "record/registroclasse.h"
 #include "start/frminizio.h"
 #include "start/registroserie.h"
 
@@ -132,6 +133,7 @@ void FrmOperativo::alloScaricamento()
 {
     // A series left half-way ends when the window goes.
     registroSerie().termina(*servizi().orologio);
+    registroClasse().serieTerminata(modulo2(), FineSerie::finestraChiusa);
 }
 
 void FrmOperativo::riempiIntestazione()
@@ -148,6 +150,7 @@ void FrmOperativo::NuovaSerie()
 {
     azzeraSerie(modulo2());
     registroSerie().inizia(modulo2(), *servizi().orologio);
+    registroClasse().serieIniziata(modulo2());
     fraElaborazione->svuota();
     frmNumero->lblRisultato1->setText(rispostaVuota);
     NuovoEsercizio();
@@ -212,6 +215,7 @@ void FrmOperativo::PremiTasto(int indice)
         NuovaOperazione();
         break;
     case Tastierino::esco:
+        registroClasse().serieTerminata(m, FineSerie::esco);
         Finestre::istanza().scarica(nome());
         break;
     default:
@@ -230,6 +234,7 @@ void FrmOperativo::VerificaRisposta()
         fraElaborazione->lblRisEsatte->setText(QString::number(m.NumeroEsatte));
         fraTastierino->BloccaTastierino();
         CalcolaTempi();
+        registroClasse().rispostaGiudicata(m, true);
         ControllaFineSerie();
         return;
     }
@@ -240,6 +245,7 @@ void FrmOperativo::VerificaRisposta()
     attiva(fraAiuto);
     fraAiuto->daiFuoco(si);
     CalcolaTempi();
+    registroClasse().rispostaGiudicata(m, false);
 }
 
 void FrmOperativo::SiSi()
@@ -248,6 +254,7 @@ void FrmOperativo::SiSi()
     fraElaborazione->LblTempoParziale->setText(testoSecondi(m.TempoParziale));
     fraElaborazione->LblTempoTotale->setText(testoSecondi(m.TempoTotale));
     registraCorrezione(m);
+    registroClasse().correzioneMostrata(m);
     fraElaborazione->lblRisErrate->setText(QString::number(m.NumeroErrate));
     fraElaborazione->LblOperazione->setText(QString::number(m.NumeroOperazione));
     frmNumero->mostraCorrezione(m.TestoIncognita, m.TipoDomanda);
@@ -262,7 +269,9 @@ void FrmOperativo::NoNo()
 {
     LblEsito->clear();
     DisabilitaRiquadri();
-    if (rifiutaAiuto(modulo2())) {
+    const bool intervento = rifiutaAiuto(modulo2());
+    registroClasse().aiutoRifiutato(modulo2(), intervento);
+    if (intervento) {
         attiva(fraIntervento);
         optOK->setFocus();
         return;
@@ -307,6 +316,7 @@ void FrmOperativo::ControllaFineSerie()
     if (!serieCompleta(modulo2()))
         return;
     registroSerie().termina(*servizi().orologio);
+    registroClasse().serieTerminata(modulo2(), FineSerie::completata);
     DisabilitaRiquadri();
     attiva(fraAvviso);
     fraAvviso->daiFuoco(stampa);

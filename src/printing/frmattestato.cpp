@@ -13,6 +13,7 @@
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
+#include "record/registroclasse.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -78,6 +79,7 @@ void FrmAttestato::alCaricamento()
     catturaLayout();
     auto &m = modulo2();
     const DatiAttestato dati = PreparaAttestato(m, nomeDelProgramma(), servizi().orologio->oggi());
+    registroClasse().nomeMaiuscolo(m.NomeAlunno);
     const StatoStampaAttestato stato = statoStampaAttestato(m.NumeroOperazioni, m.Valutazione);
     Label1->setText(stato.avviso);
     Option5.at(0)->impostaCaption(stato.didascalia);

@@ -8,6 +8,7 @@
 #include "frame/etichetta.h"
 #include "frame/finestre.h"
 #include "frame/pulsanteopzione.h"
+#include "record/registroclasse.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -193,6 +194,8 @@ void frmInizio::alloScaricamento()
 {
     m_timerTendine.stop();
     scriviLivelli();
+    // Every way out of the program passes here before the exercise window goes.
+    registroClasse().serieTerminata(modulo2(), FineSerie::programmaChiuso);
     ChiudiFinestre();
 }
 

@@ -29,3 +29,12 @@ Modulo2::int16 gruppoSeguente(Modulo2::int16 gruppo)
     const int seguente = gruppo + 1;
     return static_cast<Modulo2::int16>(seguente >= 3 ? 1 : seguente);
 }
+
+int numeroObiettivo(const QString &descrizione)
+{
+    for (std::size_t i = 0; i < obiettivi.size(); ++i) {
+        if (descrizione == QString::fromUtf8(obiettivi[i].descrizione))
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}

@@ -11,9 +11,11 @@
 
 // Everything a window test needs in place of the outside world: a settable
 // clock, a seeded random source, recording printers, recorded messages, a
-// fresh shared state and an empty current folder (for the settings file).
-// Windows are registered by name; the end of the program is recorded instead
-// of quitting. On destruction every window left loaded is unloaded.
+// fresh shared state, an empty current folder (for the settings file) and an
+// empty data folder (XDG_DATA_HOME, for the class record: no test ever
+// reaches the user's own). Windows are registered by name; the end of the
+// program is recorded instead of quitting. On destruction every window left
+// loaded is unloaded, then the class record, if started, is closed.
 class AmbienteProva final
 {
 public:
@@ -34,6 +36,15 @@ public:
     int fineProgramma() const { return m_fine; }
     QString cartella() const { return m_cartella.path(); }
 
+    // The class record's file in the data folder.
+    QString percorsoRegistro() const;
+    // Starts the class record on that file (by default percorsoRegistro()), trying again
+    // after a fault every 20 ms and waiting 100 ms for a file held by another program.
+    void avviaRegistro(const QString &percorso = QString());
+    // Waits until the record has dealt with everything handed to it so far; false if
+    // it did not within 10 s.
+    bool attendiRegistro();
+
 private:
     std::shared_ptr<OrologioFinto> m_orologio = std::make_shared<OrologioFinto>();
     std::vector<std::unique_ptr<StampanteRegistrata>> m_possedute;
@@ -43,4 +54,6 @@ private:
     int m_fine = 0;
     QTemporaryDir m_cartella;
     QString m_cartellaPrima;
+    QTemporaryDir m_dati;
+    QByteArray m_datiPrima;
 };

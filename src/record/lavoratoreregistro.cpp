@@ -1,0 +1,133 @@
+#include "lavoratoreregistro.h"
+
+#include "fileregistro.h"
+#include "postazione.h"
+
+#include <QThread>
+
+LavoratoreRegistro::LavoratoreRegistro(ImpostazioniRegistro impostazioni)
+    : m_impostazioni(std::move(impostazioni))
+{
+    // A member with this as parent, so that it moves to the record's thread with the worker.
+    m_riprova.setParent(this);
+    m_riprova.setSingleShot(true);
+    m_riprova.setInterval(m_impostazioni.riprova);
+    connect(&m_riprova, &QTimer::timeout, this, &LavoratoreRegistro::scriviCoda);
+}
+
+LavoratoreRegistro::~LavoratoreRegistro() = default;
+
+void LavoratoreRegistro::apri()
+{
+    // Asked here, on the record's thread: the user's name may come from a slow directory.
+    m_postazione = questaPostazione();
+    scriviCoda();
+}
+
+void LavoratoreRegistro::accoda(const Scrittura &scrittura)
+{
+    m_coda.push_back(scrittura);
+    scriviCoda();
+}
+
+void LavoratoreRegistro::leggi(const std::function<void(Archivio *)> &lettura)
+{
+    lettura(pronto() ? m_archivio.get() : nullptr);
+}
+
+void LavoratoreRegistro::concludi()
+{
+    m_riprova.stop();
+    scriviCoda();
+    m_riprova.stop();
+    m_archivio.reset();
+    thread()->quit();
+}
+
+bool LavoratoreRegistro::pronto()
+{
+    // A fault that may pass is tried again when the timer says so; a newer file never.
+    if (m_archivio)
+        return true;
+    if (m_guasto == Guasto::versioneNuova || m_riprova.isActive())
+        return false;
+    AperturaFile apertura = apriFileRegistro(m_impostazioni, m_postazione);
+    if (apertura.guasto == Guasto::rovinato) {
+        if (!mettiDaParteIlFile()) {
+            segnala(Guasto::cartella, apertura.dettaglio);
+            return false;
+        }
+        apertura = apriFileRegistro(m_impostazioni, m_postazione);
+    }
+    if (!apertura.archivio) {
+        // A new file found damaged too is no fault of the old one: the disk is tried again later.
+        segnala(apertura.guasto == Guasto::rovinato ? Guasto::scrittura : apertura.guasto, apertura.dettaglio);
+        return false;
+    }
+    m_archivio = std::move(apertura.archivio);
+    m_guasto = Guasto::nessuno;
+    annunciaStato();
+    return true;
+}
+
+void LavoratoreRegistro::scriviCoda()
+{
+    while (pronto() && !m_coda.empty()) {
+        if (m_archivio->scrivi(m_coda.front())) {
+            m_coda.pop_front();
+            continue;
+        }
+        const Guasto guasto = m_archivio->guasto();
+        const QString dettaglio = m_archivio->dettaglio();
+        if (guasto == Guasto::rifiutata) {
+            annota(guasto, dettaglio);
+            m_coda.pop_front();
+            continue;
+        }
+        // The store is opened afresh for the next try.
+        m_archivio.reset();
+        if (guasto != Guasto::rovinato)
+            segnala(guasto, dettaglio);
+        else if (!mettiDaParteIlFile())
+            segnala(Guasto::cartella, dettaglio);
+    }
+    annunciaStato();
+}
+
+void LavoratoreRegistro::segnala(Guasto guasto, const QString &dettaglio)
+{
+    m_guasto = guasto;
+    m_dettaglio = dettaglio;
+    if (passeggero(guasto))
+        m_riprova.start();
+    annunciaStato();
+}
+
+void LavoratoreRegistro::annota(Guasto guasto, const QString &dettaglio)
+{
+    m_nota = guasto;
+    m_dettaglioNota = dettaglio;
+}
+
+bool LavoratoreRegistro::mettiDaParteIlFile()
+{
+    const QString nuovo = mettiDaParte(m_impostazioni.percorso, QDateTime::currentDateTime());
+    if (!nuovo.isEmpty())
+        annota(Guasto::rovinato, nuovo);
+    return !nuovo.isEmpty();
+}
+
+void LavoratoreRegistro::annunciaStato()
+{
+    StatoRegistro stato;
+    if (m_guasto != Guasto::nessuno)
+        stato = statoRegistro(m_guasto, m_impostazioni.percorso, m_dettaglio);
+    else if (m_nota)
+        stato = statoRegistro(*m_nota, m_impostazioni.percorso, m_dettaglioNota);
+    else if (m_archivio)
+        stato = statoRegistro(Guasto::nessuno, m_impostazioni.percorso);
+    if (stato == m_annunciato)
+        return;
+    m_annunciato = stato;
+    emit statoCambiato(stato);
+}
