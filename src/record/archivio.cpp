@@ -24,6 +24,12 @@ QVariant testoONullo(const QString &testo)
     return testo.isEmpty() ? QVariant() : QVariant(testo);
 }
 
+// An empty text stays a text: the driver writes a null QString as NULL.
+QVariant testo(const QString &testo)
+{
+    return testo.isNull() ? QStringLiteral("") : testo;
+}
+
 QVariant testo(const QUuid &id)
 {
     return id.toString(QUuid::WithoutBraces);
@@ -141,15 +147,15 @@ bool Archivio::scriviSerie(const DatiSerie &s)
                               testo(s.inizio),
                               testo(s.fine),
                               s.esito ? QVariant(testoFine(*s.esito)) : QVariant(),
-                              m_postazione.computer,
-                              m_postazione.utente,
+                              testo(m_postazione.computer),
+                              testo(m_postazione.utente),
                               m_postazione.processo,
-                              s.programma,
+                              testo(s.programma),
                               s.operazione,
                               s.obiettivo,
-                              s.descrizioneObiettivo,
+                              testo(s.descrizioneObiettivo),
                               s.livello,
-                              s.descrizioneLivello,
+                              testo(s.descrizioneLivello),
                               s.operazioni,
                               s.numeroEsatte,
                               s.numeroErrate,
@@ -157,7 +163,7 @@ bool Archivio::scriviSerie(const DatiSerie &s)
                               testoONullo(s.valutazione),
                               s.secondi};
     return esegui(inserimento(m_dialetto, QStringLiteral("serie"), {QStringLiteral("id")}, altre), valori)
-           && (!s.fine || accoda(QStringLiteral("serie"), s.id));
+           && (!s.fine || accoda(QStringLiteral("serie"), testo(s.id)));
 }
 
 bool Archivio::scriviOperazione(const QUuid &serie, const DatiOperazione &o)
@@ -168,7 +174,7 @@ bool Archivio::scriviOperazione(const QUuid &serie, const DatiOperazione &o)
                                    QStringLiteral("risultato"),    QStringLiteral("tipo_domanda"),
                                    QStringLiteral("incognita"),    QStringLiteral("intervento"),
                                    QStringLiteral("secondi")};
-    const QVariantList valori{testo(serie), o.indice,      o.riga,      o.valori[0],
+    const QVariantList valori{testo(serie), o.indice,      testo(o.riga), o.valori[0],
                               o.valori[1],  o.valori[2],   o.valori[3], o.tipoDomanda,
                               o.incognita,  int(o.intervento), o.secondi};
     if (!esegui(inserimento(m_dialetto, QStringLiteral("operazioni"), chiave, altre), valori))
@@ -186,7 +192,7 @@ bool Archivio::scriviRisposta(const QUuid &serie, int indice, const DatiRisposta
     static const QStringList altre{QStringLiteral("testo"), QStringLiteral("esatta"), QStringLiteral("aiuto"),
                                    QStringLiteral("secondi"), QStringLiteral("quando")};
     return esegui(inserimento(m_dialetto, QStringLiteral("risposte"), chiave, altre),
-                  {testo(serie), indice, r.numero, r.testo, int(r.esatta), testoONullo(testoAiuto(r.aiuto)),
+                  {testo(serie), indice, r.numero, testo(r.testo), int(r.esatta), testoONullo(testoAiuto(r.aiuto)),
                    r.secondi, testo(r.quando)});
 }
 
@@ -194,15 +200,15 @@ bool Archivio::scriviNome(const DatiNome &n)
 {
     static const QStringList altre{QStringLiteral("serie_id"), QStringLiteral("nome"), QStringLiteral("scritto")};
     return esegui(inserimento(m_dialetto, QStringLiteral("nomi"), {QStringLiteral("id")}, altre),
-                  {testo(n.id), testo(n.serie), n.nome, testo(n.scritto)})
-           && accoda(QStringLiteral("nomi"), n.id);
+                  {testo(n.id), testo(n.serie), testo(n.nome), testo(n.scritto)})
+           && accoda(QStringLiteral("nomi"), testo(n.id));
 }
 
-bool Archivio::accoda(const QString &tabella, const QUuid &chiave)
+bool Archivio::accoda(const QString &tabella, const QVariant &chiave)
 {
     return esegui(inserimento(m_dialetto, QStringLiteral("coda_invio"),
                               {QStringLiteral("tabella"), QStringLiteral("chiave")}, {}),
-                  {tabella, testo(chiave)});
+                  {tabella, chiave});
 }
 
 bool Archivio::chiudiInterrotte()
@@ -214,19 +220,19 @@ bool Archivio::chiudiInterrotte()
         m_errore = aperte.lastError();
         return false;
     }
-    QList<QUuid> interrotte;
+    QStringList interrotte;
     while (aperte.next()) {
         // A number equal to this program's own belonged to an earlier one that died.
         const qint64 processo = aperte.value(1).toLongLong();
         if (processo == m_postazione.processo || !processoVivo(processo))
-            interrotte << QUuid::fromString(aperte.value(0).toString());
+            interrotte << aperte.value(0).toString();
     }
     return interrotte.isEmpty() || inTransazione([this, &interrotte] {
-        for (const QUuid &id : interrotte) {
+        for (const QString &id : interrotte) {
             const bool chiusa =
                 esegui(QStringLiteral("UPDATE serie SET esito = ?, fine = COALESCE((SELECT MAX(quando) FROM risposte "
                                       "WHERE risposte.serie_id = serie.id), inizio) WHERE id = ?"),
-                       {testoFine(FineSerie::interrotta), testo(id)});
+                       {testoFine(FineSerie::interrotta), id});
             if (!chiusa || !accoda(QStringLiteral("serie"), id))
                 return false;
         }

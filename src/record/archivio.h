@@ -37,9 +37,8 @@ public:
         running: its end is its last answer, its operations stay as they are. */
     bool chiudiInterrotte();
 
-    /** The fault behind the last failure, and the store's own words for it. */
+    /** The fault behind the last failure. */
     Guasto guasto() const;
-    QString dettaglio() const { return m_errore.databaseText(); }
 
     /** The connection, for readers on the record's thread; keep no copy of it. */
     QSqlDatabase connessione() const { return m_db; }
@@ -52,7 +51,7 @@ private:
     bool scriviOperazione(const QUuid &serie, const DatiOperazione &operazione);
     bool scriviRisposta(const QUuid &serie, int indice, const DatiRisposta &risposta);
     bool scriviNome(const DatiNome &nome);
-    bool accoda(const QString &tabella, const QUuid &chiave);
+    bool accoda(const QString &tabella, const QVariant &chiave);
 
     QSqlDatabase m_db;
     const Dialetto &m_dialetto;

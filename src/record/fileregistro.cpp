@@ -21,7 +21,7 @@ QString nuovaConnessione()
 
 AperturaFile fallita(const Archivio &archivio)
 {
-    return {nullptr, archivio.guasto(), archivio.dettaglio()};
+    return {nullptr, archivio.guasto()};
 }
 
 } // namespace
@@ -29,7 +29,7 @@ AperturaFile fallita(const Archivio &archivio)
 AperturaFile apriFileRegistro(const ImpostazioniRegistro &impostazioni, const Postazione &postazione)
 {
     if (!QDir().mkpath(QFileInfo(impostazioni.percorso).absolutePath()))
-        return {nullptr, Guasto::cartella, QString()};
+        return {nullptr, Guasto::cartella};
     const Dialetto &dialetto = dialettoSqlite();
     const QString nome = nuovaConnessione();
     {
@@ -39,22 +39,20 @@ AperturaFile apriFileRegistro(const ImpostazioniRegistro &impostazioni, const Po
         db.open();
     }
     auto archivio = std::make_unique<Archivio>(nome, dialetto, postazione);
-    if (!archivio->connessione().isOpen()) {
-        const QSqlError errore = archivio->connessione().lastError();
-        return {nullptr, dialetto.guasto(errore), errore.databaseText()};
-    }
+    if (!archivio->connessione().isOpen())
+        return {nullptr, dialetto.guasto(archivio->connessione().lastError())};
     // The version is read before anything is written: a newer file is not touched.
     const int versione = archivio->versione();
     if (versione < 0)
         return fallita(*archivio);
     if (versione > schema::versioneCorrente)
-        return {nullptr, Guasto::versioneNuova, QString()};
+        return {nullptr, Guasto::versioneNuova};
     const bool pronto = archivio->esegui(QStringLiteral("PRAGMA foreign_keys = ON"))
                         && archivio->esegui(QStringLiteral("PRAGMA journal_mode = WAL"))
                         && archivio->aggiornaSchema(versione) && archivio->chiudiInterrotte();
     if (!pronto)
         return fallita(*archivio);
-    return {std::move(archivio), Guasto::nessuno, QString()};
+    return {std::move(archivio), Guasto::nessuno};
 }
 
 QString mettiDaParte(const QString &percorso, const QDateTime &adesso)

@@ -14,7 +14,6 @@ struct AperturaFile final
 {
     std::unique_ptr<Archivio> archivio; // null when the file cannot be used
     Guasto guasto = Guasto::nessuno;
-    QString dettaglio; // the store's own words for the fault
 };
 
 /** Opens the file of impostazioni; a file from a newer program is left exactly as it is. */

@@ -54,14 +54,14 @@ bool LavoratoreRegistro::pronto()
     AperturaFile apertura = apriFileRegistro(m_impostazioni, m_postazione);
     if (apertura.guasto == Guasto::rovinato) {
         if (!mettiDaParteIlFile()) {
-            segnala(Guasto::cartella, apertura.dettaglio);
+            segnala(Guasto::cartella);
             return false;
         }
         apertura = apriFileRegistro(m_impostazioni, m_postazione);
     }
     if (!apertura.archivio) {
         // A new file found damaged too is no fault of the old one: the disk is tried again later.
-        segnala(apertura.guasto == Guasto::rovinato ? Guasto::scrittura : apertura.guasto, apertura.dettaglio);
+        segnala(apertura.guasto == Guasto::rovinato ? Guasto::scrittura : apertura.guasto);
         return false;
     }
     m_archivio = std::move(apertura.archivio);
@@ -78,52 +78,46 @@ void LavoratoreRegistro::scriviCoda()
             continue;
         }
         const Guasto guasto = m_archivio->guasto();
-        const QString dettaglio = m_archivio->dettaglio();
         if (guasto == Guasto::rifiutata) {
-            annota(guasto, dettaglio);
+            m_nota = guasto;
             m_coda.pop_front();
             continue;
         }
         // The store is opened afresh for the next try.
         m_archivio.reset();
         if (guasto != Guasto::rovinato)
-            segnala(guasto, dettaglio);
+            segnala(guasto);
         else if (!mettiDaParteIlFile())
-            segnala(Guasto::cartella, dettaglio);
+            segnala(Guasto::cartella);
     }
     annunciaStato();
 }
 
-void LavoratoreRegistro::segnala(Guasto guasto, const QString &dettaglio)
+void LavoratoreRegistro::segnala(Guasto guasto)
 {
     m_guasto = guasto;
-    m_dettaglio = dettaglio;
     if (passeggero(guasto))
         m_riprova.start();
     annunciaStato();
 }
 
-void LavoratoreRegistro::annota(Guasto guasto, const QString &dettaglio)
-{
-    m_nota = guasto;
-    m_dettaglioNota = dettaglio;
-}
-
 bool LavoratoreRegistro::mettiDaParteIlFile()
 {
     const QString nuovo = mettiDaParte(m_impostazioni.percorso, QDateTime::currentDateTime());
-    if (!nuovo.isEmpty())
-        annota(Guasto::rovinato, nuovo);
-    return !nuovo.isEmpty();
+    if (nuovo.isEmpty())
+        return false;
+    m_nota = Guasto::rovinato;
+    m_messoDaParte = nuovo;
+    return true;
 }
 
 void LavoratoreRegistro::annunciaStato()
 {
     StatoRegistro stato;
     if (m_guasto != Guasto::nessuno)
-        stato = statoRegistro(m_guasto, m_impostazioni.percorso, m_dettaglio);
+        stato = statoRegistro(m_guasto, m_impostazioni.percorso);
     else if (m_nota)
-        stato = statoRegistro(*m_nota, m_impostazioni.percorso, m_dettaglioNota);
+        stato = statoRegistro(*m_nota, m_impostazioni.percorso, m_messoDaParte);
     else if (m_archivio)
         stato = statoRegistro(Guasto::nessuno, m_impostazioni.percorso);
     if (stato == m_annunciato)

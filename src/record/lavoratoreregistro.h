@@ -38,8 +38,7 @@ signals:
 private:
     bool pronto();
     void scriviCoda();
-    void segnala(Guasto guasto, const QString &dettaglio);
-    void annota(Guasto guasto, const QString &dettaglio);
+    void segnala(Guasto guasto);
     bool mettiDaParteIlFile();
     void annunciaStato();
 
@@ -50,10 +49,9 @@ private:
     QTimer m_riprova;
     // The fault that keeps the store closed now.
     Guasto m_guasto = Guasto::nessuno;
-    QString m_dettaglio;
-    // Something that happened in this session that the state line keeps saying once
-    // the store works (a file set aside, a write refused).
+    // What happened in this session that the state line keeps saying once the store
+    // works: a damaged file set aside (and its new name), a write refused.
     std::optional<Guasto> m_nota;
-    QString m_dettaglioNota;
+    QString m_messoDaParte;
     StatoRegistro m_annunciato;
 };

@@ -12,7 +12,7 @@ bool passeggero(Guasto guasto)
            || guasto == Guasto::cartella;
 }
 
-StatoRegistro statoRegistro(Guasto guasto, const QString &percorso, const QString &dettaglio)
+StatoRegistro statoRegistro(Guasto guasto, const QString &percorso, const QString &messoDaParte)
 {
     const QString file = QDir::toNativeSeparators(percorso);
     const QString cartella = QDir::toNativeSeparators(QFileInfo(percorso).absolutePath());
@@ -24,12 +24,12 @@ StatoRegistro statoRegistro(Guasto guasto, const QString &percorso, const QStrin
     case Guasto::rovinato:
         riga = QStringLiteral("Il registro era rovinato: è stato messo da parte come %1 e ne è iniziato uno nuovo, "
                               "dove sono salvate le serie di questa sessione.")
-                   .arg(QDir::toNativeSeparators(dettaglio));
+                   .arg(QDir::toNativeSeparators(messoDaParte));
         break;
     case Guasto::rifiutata:
-        riga = QStringLiteral("Il registro %1 ha rifiutato una scrittura (%2), che è andata persa; "
+        riga = QStringLiteral("Il registro %1 ha rifiutato una scrittura, che è andata persa; "
                               "le altre serie sono salvate.")
-                   .arg(file, dettaglio);
+                   .arg(file);
         break;
     case Guasto::bloccato:
         riga = QStringLiteral("Il registro %1 è bloccato da un altro programma: ").arg(file) + inMemoria
@@ -40,7 +40,7 @@ StatoRegistro statoRegistro(Guasto guasto, const QString &percorso, const QStrin
                + QStringLiteral("appena si potrà scrivere.");
         break;
     case Guasto::scrittura:
-        riga = QStringLiteral("Il disco non accetta il registro %1 (%2; forse è pieno): ").arg(file, dettaglio)
+        riga = QStringLiteral("Il disco non accetta il registro %1 (forse è pieno): ").arg(file)
                + inMemoria + QStringLiteral("appena sarà possibile.");
         break;
     case Guasto::cartella:

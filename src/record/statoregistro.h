@@ -28,6 +28,6 @@ struct StatoRegistro final
     bool operator==(const StatoRegistro &altro) const { return guasto == altro.guasto && riga == altro.riga; }
 };
 
-/** The state line of guasto for the file at percorso; dettaglio names the file set aside
-    (rovinato) or the reason given by the store (scrittura, rifiutata). */
-StatoRegistro statoRegistro(Guasto guasto, const QString &percorso, const QString &dettaglio = QString());
+/** The state line of guasto for the file at percorso; messoDaParte names the damaged file
+    set aside. */
+StatoRegistro statoRegistro(Guasto guasto, const QString &percorso, const QString &messoDaParte = QString());
