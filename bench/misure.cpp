@@ -24,6 +24,8 @@
 #include "printing/attestato.h"
 #include "printing/stampaesercizi.h"
 #include "printing/superficieimmagine.h"
+#include "record/avvioregistro.h"
+#include "record/registroclasse.h"
 #include "registrofinestre.h"
 #include "worksheets/frmstampaschede.h"
 #include "worksheets/paginascheda.h"
@@ -104,17 +106,22 @@ Lavoro avvia(const char *programma, const char *argomento, Tempi &memoria)
 }
 
 // The program's start, as main() does it, ending the way the program ends
-// (every window unloaded, the settings file written) right after the start
-// window's first paint.
+// (every window unloaded, the settings file written, the class record closed)
+// right after the start window's first paint and the start of the record that
+// follows it.
 int avvio(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     installaPiattaforma(app);
     registraFinestre();
-    const Dipinti dipinti(Finestre::istanza().carica(nomi::frmInizio));
+    Finestra *inizio = Finestre::istanza().carica(nomi::frmInizio);
+    const Dipinti dipinti(inizio);
     Finestre::istanza().mostra(nomi::frmInizio);
+    avviaRegistroDopoIlPrimoDisegno(inizio);
     dipinti.attendiOltre(0);
+    QCoreApplication::processEvents();
     ChiudiTutto();
+    chiudiRegistro();
     return 0;
 }
 
@@ -278,10 +285,13 @@ int main(int argc, char *argv[])
     servizi().messaggio = [&pdf](const QString &) { ++pdf; };
     registraFinestre();
     Finestre::istanza().impostaAllaFine([] {});
+    // The exercise window hands its answers to the class record, as in the program.
+    registroClasse().avvia(impostazioniPredefinite());
     FinestraNuda nuda;
     const int giri = std::max(1, std::atoi(argv[2]));
     avanti(std::max(1, std::atoi(argv[3])), nuda);
     schede(giri, nuda);
     attestatoEResoconto(giri);
+    chiudiRegistro();
     return pdf == 2 * (giri + 1) ? 0 : 1;
 }

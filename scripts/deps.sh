@@ -7,7 +7,8 @@
 #   deps.sh fuzz   what building and fuzzing needs
 set -euo pipefail
 
-pacchetti=(build-essential cmake qt6-base-dev libcups2-dev qt6-translations-l10n fonts-liberation librsvg2-bin)
+pacchetti=(build-essential cmake qt6-base-dev libqt6sql6-sqlite libcups2-dev qt6-translations-l10n fonts-liberation
+    librsvg2-bin)
 if [ "${1:-}" = test ]; then
     pacchetti+=(cups-daemon cups-client poppler-utils desktop-file-utils appstream)
 fi

@@ -240,6 +240,7 @@ private slots:
         if (r.ripara) {
             r.ripara(banco);
             QTRY_VERIFY(registroClasse().stato().guasto == Guasto::nessuno);
+            QVERIFY(ambiente.attendiRegistro());
         }
         if (r.guasto != Guasto::versioneNuova) {
             const LetturaRegistro file(banco.file);
