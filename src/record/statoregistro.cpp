@@ -3,7 +3,8 @@
 #include <QDir>
 
 namespace {
-const QString inMemoria = QStringLiteral("le serie di questa sessione restano in memoria finché il programma è aperto e saranno salvate ");
+const QString inMemoria =
+    QStringLiteral("le serie di questa sessione restano in memoria finché il programma è aperto e saranno salvate ");
 } // namespace
 
 bool passeggero(Guasto guasto)
