@@ -5,6 +5,7 @@
 #include "frame/servizi.h"
 #include "printing/maiuscolainiziale.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include <algorithm>
@@ -51,6 +52,8 @@ bool RegistroClasse::chiudi(std::chrono::milliseconds attesa)
     if (finito) {
         delete m_lavoratore;
         delete m_thread;
+        // The last state and the last answers to readers arrive now, not after a new start.
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
     }
     // A thread still busy (a file system that does not answer) is left to the process's end.
     m_lavoratore = nullptr;
