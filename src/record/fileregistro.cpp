@@ -31,6 +31,8 @@ AperturaFile apriFileRegistro(const ImpostazioniRegistro &impostazioni, const Po
     if (!QDir().mkpath(QFileInfo(impostazioni.percorso).absolutePath()))
         return {nullptr, Guasto::cartella};
     const Dialetto &dialetto = dialettoSqlite();
+    if (!QSqlDatabase::isDriverAvailable(dialetto.driver))
+        return {nullptr, Guasto::senzaDriver};
     const QString nome = nuovaConnessione();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(dialetto.driver, nome);

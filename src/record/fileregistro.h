@@ -16,7 +16,8 @@ struct AperturaFile final
     Guasto guasto = Guasto::nessuno;
 };
 
-/** Opens the file of impostazioni; a file from a newer program is left exactly as it is. */
+/** Opens the file of impostazioni; a file from a newer program is left exactly as it is, and
+    without Qt's SQLite driver nothing is touched. */
 AperturaFile apriFileRegistro(const ImpostazioniRegistro &impostazioni, const Postazione &postazione);
 
 /** Renames the file and its journal files beside it, as "<name>-rovinato-<date and time>.sqlite"

@@ -46,10 +46,10 @@ void LavoratoreRegistro::concludi()
 
 bool LavoratoreRegistro::pronto()
 {
-    // A fault that may pass is tried again when the timer says so; a newer file never.
+    // A fault that may pass is tried again when the timer says so; the others never.
     if (m_archivio)
         return true;
-    if (m_guasto == Guasto::versioneNuova || m_riprova.isActive())
+    if ((m_guasto != Guasto::nessuno && !passeggero(m_guasto)) || m_riprova.isActive())
         return false;
     AperturaFile apertura = apriFileRegistro(m_impostazioni, m_postazione);
     if (apertura.guasto == Guasto::rovinato) {

@@ -53,6 +53,12 @@ StatoRegistro statoRegistro(Guasto guasto, const QString &percorso, const QStrin
                               "le serie di questa sessione restano solo in memoria fino alla chiusura del programma.")
                    .arg(file);
         break;
+    case Guasto::senzaDriver:
+        riga = QStringLiteral("Manca il driver SQLite di Qt (pacchetto libqt6sql6-sqlite): il registro %1 non si può "
+                              "aprire e le serie di questa sessione restano solo in memoria fino alla chiusura del "
+                              "programma.")
+                   .arg(file);
+        break;
     }
     return {guasto, riga};
 }

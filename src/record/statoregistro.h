@@ -14,6 +14,7 @@ enum class Guasto {
     scrittura,     // the disk is full or failing
     cartella,      // the folder is missing and cannot be made, or cannot be written
     versioneNuova, // the file comes from a newer program: left alone
+    senzaDriver,   // Qt's driver for the database is not installed
 };
 
 /** True for a fault that may go away by itself, so the writes are tried again later. */

@@ -74,6 +74,8 @@ struct Banco final
     {
         if (limitePrima)
             setrlimit(RLIMIT_FSIZE, &*limitePrima);
+        if (cartellePlugin)
+            QCoreApplication::setLibraryPaths(*cartellePlugin);
         detentore.reset();
         QSqlDatabase::removeDatabase(QStringLiteral("detentore"));
     }
@@ -83,6 +85,7 @@ struct Banco final
     std::optional<SenzaPrivilegi> senzaPrivilegi;
     std::optional<QSqlDatabase> detentore;
     std::optional<rlimit> limitePrima;
+    std::optional<QStringList> cartellePlugin;
 };
 
 void bloccaCartella(Banco &b, QFileDevice::Permissions permessi)
@@ -113,6 +116,13 @@ struct Guaio
 };
 
 const Guaio guai[] = {
+    // First, before any test has loaded the driver: a driver once loaded stays.
+    {"no SQLite driver: nothing touched",
+     [](Banco &b) {
+         b.cartellePlugin = QCoreApplication::libraryPaths();
+         QCoreApplication::setLibraryPaths({});
+     },
+     Guasto::senzaDriver, true, nullptr},
     {"a missing folder is made", [](Banco &) {}, Guasto::nessuno, false, nullptr},
     {"not a database: set aside, a new file begun",
      [](Banco &b) {
@@ -242,7 +252,7 @@ private slots:
             QTRY_VERIFY(registroClasse().stato().guasto == Guasto::nessuno);
             QVERIFY(ambiente.attendiRegistro());
         }
-        if (r.guasto != Guasto::versioneNuova) {
+        if (r.guasto != Guasto::versioneNuova && r.guasto != Guasto::senzaDriver) {
             const LetturaRegistro file(banco.file);
             QCOMPARE(file.righe(QStringLiteral("SELECT esito, operazioni, (SELECT group_concat(riga, ';') FROM operazioni)"
                                                " FROM serie")),
