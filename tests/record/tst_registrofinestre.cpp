@@ -78,9 +78,10 @@ QList<SerieVista> gioca(FrmOperativo *f, OrologioFinto &orologio, const QString 
         viste.last().operazioni.append(o);
     };
     const auto rispondi = [&](bool esatta) {
+        const QString risposta = QString::number(modulo2().Incognita + (esatta ? 0 : 1));
         orologio.avanza(2.5f);
-        digita(f, QString::number(modulo2().Incognita + (esatta ? 0 : 1)) + QStringLiteral("V"));
-        viste.last().operazioni.last().risposte.append({QString::number(modulo2().Incognita + (esatta ? 0 : 1)), esatta, QString()});
+        digita(f, risposta + QStringLiteral("V"));
+        viste.last().operazioni.last().risposte.append({risposta, esatta, QString()});
     };
     nuovaOperazione();
     for (const QChar c : tasti) {
