@@ -54,6 +54,11 @@ public:
      */
     bool invia(const QString &coda, const QByteArray &pdf, const QString &titolo);
 
+    /**
+     * Inviata once invia() succeeded; otherwise why the page cannot go, after
+     * codaPredefinita() gave nothing or a queue that rejects jobs, or after
+     * invia() failed.
+     */
     EsitoCups esito() const { return m_esito; }
 
 private:

@@ -222,12 +222,14 @@ bool StampanteReale::salvaPdf(const QByteArray &pdf, const QString &motivo)
     for (const QString &tentativo : percorsiPdfDiRiserva()) {
         percorso = tentativo;
         QFile file(percorso);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(pdf) == pdf.size() && file.flush()) {
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            continue;
+        if (file.write(pdf) == pdf.size() && file.flush()) {
             servizi().messaggio(QStringLiteral("%1: la pagina è stata salvata nel file\n%2")
                                     .arg(motivo, QDir::toNativeSeparators(percorso)));
             return true;
         }
-        file.remove();
+        file.remove(); // a file cut short is no page
     }
     m_errore = true;
     servizi().messaggio(QStringLiteral("Impossibile stampare. %1 e il file %2 non può essere scritto.")
@@ -239,25 +241,22 @@ bool StampanteReale::fineDocumento()
 {
     if (m_errore)
         return false;
+    std::optional<CodaCups> coda;
     QByteArray pdf;
     EsitoCups esito = EsitoCups::NessunaStampante;
-    std::optional<CodaCups> coda;
     {
         const CursoreAttesa attesa;
         ServerCups server{QDeadlineTimer(m_attesaMassima)};
+        // The queue's paper decides the page's size.
         coda = server.codaPredefinita();
         pdf = documento(formatoPagina(coda ? coda->formato : QString()));
-        if (pdf.isEmpty()) {
-            m_errore = true;
-        } else if (coda && coda->accettaLavori) {
+        if (!pdf.isEmpty() && coda && coda->accettaLavori)
             server.invia(coda->nome, pdf, nomeDocumento());
-            esito = server.esito();
-        } else {
-            esito = server.esito();
-        }
+        esito = server.esito();
     }
     // The messages come after the wait cursor has gone.
-    if (m_errore) {
+    if (pdf.isEmpty()) {
+        m_errore = true;
         servizi().messaggio(QStringLiteral("Impossibile stampare: la pagina non può essere preparata."));
         return false;
     }
