@@ -31,8 +31,6 @@ AperturaFile apriFileRegistro(const ImpostazioniRegistro &impostazioni, const Po
     if (!QDir().mkpath(QFileInfo(impostazioni.percorso).absolutePath()))
         return {nullptr, Guasto::cartella};
     const Dialetto &dialetto = dialettoSqlite();
-    if (!QSqlDatabase::isDriverAvailable(dialetto.driver))
-        return {nullptr, Guasto::senzaDriver};
     const QString nome = nuovaConnessione();
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(dialetto.driver, nome);
@@ -41,6 +39,9 @@ AperturaFile apriFileRegistro(const ImpostazioniRegistro &impostazioni, const Po
         db.open();
     }
     auto archivio = std::make_unique<Archivio>(nome, dialetto, postazione);
+    // A driver that could not be loaded leaves the connection invalid.
+    if (!archivio->connessione().isValid())
+        return {nullptr, Guasto::senzaDriver};
     if (!archivio->connessione().isOpen())
         return {nullptr, dialetto.guasto(archivio->connessione().lastError())};
     // The version is read before anything is written: a newer file is not touched.
