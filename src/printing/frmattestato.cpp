@@ -6,6 +6,7 @@
 #include "superficieimmagine.h"
 #include "valutazione.h"
 
+#include "frame/annuncio.h"
 #include "frame/aspetto.h"
 #include "frame/chiusura.h"
 #include "frame/finestre.h"
@@ -80,6 +81,8 @@ void FrmAttestato::alCaricamento()
     const DatiAttestato dati = PreparaAttestato(m, nomeDelProgramma(), servizi().orologio->oggi());
     const StatoStampaAttestato stato = statoStampaAttestato(m.NumeroOperazioni, m.Valutazione);
     Label1->setText(stato.avviso);
+    if (!stato.avviso.isEmpty())
+        Annuncio::annuncia(this, stato.avviso.simplified());
     Option5.at(0)->impostaCaption(stato.didascalia);
     Option5.at(0)->setEnabled(stato.abilitato);
     m_stampabile = stato.abilitato;
@@ -88,11 +91,14 @@ void FrmAttestato::alCaricamento()
     if (!isVisible())
         mostraIngrandita();
     QCoreApplication::processEvents();
+    const QVector<RigaAttestato> righe = righeAttestato(dati);
     {
         SuperficieImmagine superficie(Picture1->nuovaImmagine());
-        DisegnaAttestato(superficie, righeAttestato(dati));
+        DisegnaAttestato(superficie, righe);
     }
     Picture1->update();
+    Picture1->setAccessibleName(righe.constFirst().testo);
+    Picture1->setAccessibleDescription(testoAttestato(righe));
 }
 
 void FrmAttestato::EseguiScelta(int indice)

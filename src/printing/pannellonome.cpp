@@ -30,6 +30,8 @@ PannelloNome::PannelloNome(QWidget *parent)
 
     aspetto::posiziona(txtNome, 600, 900, 5520, 720);
     txtNome->setObjectName(QStringLiteral("txtNome"));
+    // The caption names the box for assistive technology.
+    Label6->setBuddy(txtNome);
     txtNome->setMaxLength(lunghezzaMassima);
     aspetto::impostaSfondo(txtNome, rosa);
     aspetto::impostaFont(txtNome, QStringLiteral("Arial"), 21.75, true);

@@ -4,9 +4,19 @@
 #include <QStylePainter>
 
 PulsanteACapo::PulsanteACapo(const QString &testo, QWidget *parent)
-    : QPushButton(testo, parent)
+    : QPushButton(parent)
 {
+    setText(testo);
     setAutoDefault(false);
+}
+
+void PulsanteACapo::premiAccessibile()
+{
+    // A click gives the focus as the mouse button goes down (some buttons act
+    // on gaining it), and clicks as it goes up.
+    if (focusPolicy() & Qt::ClickFocus)
+        setFocus(Qt::MouseFocusReason);
+    click();
 }
 
 void PulsanteACapo::paintEvent(QPaintEvent *)
