@@ -16,6 +16,8 @@ Annuncio::Annuncio(QWidget *finestra)
     setObjectName(QStringLiteral("annuncio"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 0, 0);
+    // Shown only for the instant of an announcement, never with its window.
+    hide();
 }
 
 void Annuncio::annuncia(QWidget *fonte, const QString &testo)
@@ -45,9 +47,11 @@ void Annuncio::pubblica()
 {
     m_testo = m_inAttesa.join(QStringLiteral(". "));
     m_inAttesa.clear();
-    // Hidden and shown again: "showing" is what makes a screen reader speak a notification.
-    hide();
     QAccessibleEvent nome(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&nome);
+    // A notification that becomes "showing" is what a screen reader speaks at
+    // once; it goes again at once, so that it is never read twice, or later
+    // among the window's controls.
     show();
+    hide();
 }

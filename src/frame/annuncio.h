@@ -9,10 +9,10 @@
 
 // What a screen reader says without the focus moving: a message that appears
 // in a window ("Esatto", "Ti aiuto ?", ...). Every message goes through
-// Annuncio::annuncia. The window's announcement, a notification of no size,
-// takes the messages of one event, joined, as its name and reports itself
-// shown once the event is over, after any change of focus it brought:
-// assistive technology then speaks them.
+// Annuncio::annuncia. The window's announcement, a hidden notification of no
+// size, takes the messages of one event, joined, as its name once the event
+// is over (after any change of focus it brought) and shows itself for an
+// instant: assistive technology speaks a notification as it is shown.
 class Annuncio final : public QWidget, public Accessibile
 {
     Q_OBJECT

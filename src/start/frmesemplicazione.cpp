@@ -60,8 +60,10 @@ FrmEsemplicazione::FrmEsemplicazione(QWidget *parent)
 void FrmEsemplicazione::costruisciIntestazione()
 {
     constexpr std::array<int, 3> alti{45, 405, 765};
+    // A little shorter than the exercise window's, so that a pixel parts them at any size.
+    constexpr int altezza = 345;
     for (std::size_t i = 0; i < Label1.size(); ++i)
-        Label1[i] = aspetto::rigaIntestazione(area(), alti[i]);
+        Label1[i] = aspetto::rigaIntestazione(area(), alti[i], altezza);
     aspetto::impostaColoreTesto(Label1[2], aspetto::bluScuro);
     Label1[2]->setText(QStringLiteral("Premi un esempio per vedere la risposta"));
 }

@@ -11,7 +11,8 @@
 
 // Everything a window test needs in place of the outside world: a settable
 // clock, a seeded random source, recording printers, recorded messages, a
-// fresh shared state and an empty current folder (for the settings file).
+// fresh shared state and an empty current folder (for the settings file);
+// the messages announced to assistive technology are recorded.
 // Windows are registered by name; the end of the program is recorded instead
 // of quitting. On destruction every window left loaded is unloaded.
 class AmbienteProva final
@@ -30,6 +31,8 @@ public:
 
     // The texts of the message boxes shown so far.
     const QStringList &messaggi() const { return m_messaggi; }
+    // The messages announced to assistive technology so far.
+    const QStringList &annunci() const { return m_annunci; }
     // How many times the last window went and the program would have ended.
     int fineProgramma() const { return m_fine; }
     QString cartella() const { return m_cartella.path(); }
@@ -40,6 +43,7 @@ private:
     std::vector<StampanteRegistrata *> m_stampanti;
     QStringList m_font{QStringLiteral("Arial"), QStringLiteral("Courier New")};
     QStringList m_messaggi;
+    QStringList m_annunci;
     int m_fine = 0;
     QTemporaryDir m_cartella;
     QString m_cartellaPrima;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/accessibile.h"
+#include "accessibile.h"
 
 #include <QPushButton>
 
