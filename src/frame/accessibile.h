@@ -14,11 +14,6 @@ void installa();
 // control that is more than its Qt class says derives from Accessibile too;
 // the interface Qt hands out for it then asks it for its role, its name and
 // what "Press" does.
-//
-// A control that derives from Accessibile must not give its Qt base a text to
-// show in the base's constructor: the base would announce it and Qt would
-// describe the control by its base class for good. It sets its text once its
-// own constructor runs.
 class Accessibile
 {
 public:

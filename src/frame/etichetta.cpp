@@ -2,12 +2,6 @@
 
 #include <QMouseEvent>
 
-Etichetta::Etichetta(const QString &testo, QWidget *parent)
-    : QLabel(parent)
-{
-    setText(testo);
-}
-
 void Etichetta::clicca()
 {
     emit cliccata();

@@ -11,7 +11,10 @@ class Etichetta final : public QLabel, public Accessibile
     Q_OBJECT
 
 public:
-    explicit Etichetta(const QString &testo = QString(), QWidget *parent = nullptr);
+    explicit Etichetta(const QString &testo = QString(), QWidget *parent = nullptr)
+        : QLabel(testo, parent)
+    {
+    }
 
     /** What a click does: cliccata. Run by the mouse and by assistive technology's "Press". */
     void clicca();

@@ -4,9 +4,8 @@
 #include <QStylePainter>
 
 PulsanteACapo::PulsanteACapo(const QString &testo, QWidget *parent)
-    : QPushButton(parent)
+    : QPushButton(testo, parent)
 {
-    setText(testo);
     setAutoDefault(false);
 }
 

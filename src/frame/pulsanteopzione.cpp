@@ -28,11 +28,10 @@ QString aCapo(const QString &testo, const QFontMetrics &metrica, int larghezza)
 } // namespace
 
 PulsanteOpzione::PulsanteOpzione(const QString &testo, int indice, QWidget *parent)
-    : QPushButton(parent)
+    : QPushButton(testo, parent)
     , m_caption(testo)
     , m_indice(indice)
 {
-    setText(testo);
     setCheckable(false);
     setAutoDefault(false);
     setFocusPolicy(Qt::StrongFocus);
