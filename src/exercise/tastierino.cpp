@@ -3,7 +3,6 @@
 #include "frame/aspetto.h"
 #include "frame/pulsanteopzione.h"
 
-
 namespace {
 
 struct PostoTasto
