@@ -66,15 +66,15 @@ mkdir "$cartella/programma"
     >"$cartella/programma.log" 2>&1 &
 pid=$!
 processi+=("$pid")
-stato=0
-/usr/bin/python3 "$guida" || stato=$?
-# FINE SESSIONE ends the program: it must be gone, and gone well.
+# FINE SESSIONE, the last press, ends the program: it must be gone, and gone well.
 finito() { [ ! -e "/proc/$pid" ] || [ "$(cut -d ' ' -f 3 "/proc/$pid/stat")" = Z ]; }
-if attendi 100 finito; then
-    wait "$pid" || { echo "the program ended with status $?" >&2; stato=1; }
-else
+if ! /usr/bin/python3 "$guida"; then
+    stato=1
+elif ! attendi 100 finito; then
     echo "the program is still running after FINE SESSIONE" >&2
     stato=1
+else
+    wait "$pid" && stato=0 || { stato=$?; echo "the program ended with status $stato" >&2; }
 fi
 [ "$stato" -eq 0 ] || cat "$cartella/programma.log" >&2
 exit "$stato"
