@@ -7,8 +7,8 @@
 
 // The certificate's picture box: it shows a persistent image at its top-left
 // corner on its background colour, so the drawing survives being covered,
-// resized or restored, and the same image goes to the printer. Assistive
-// technology sees a picture, named and described by its window.
+// resized or restored. Assistive technology sees a picture, named and
+// described by its window.
 class ImmagineAttestato final : public QWidget, public Accessibile
 {
     Q_OBJECT
