@@ -7,7 +7,9 @@
 #include "exercise/risposta.h"
 #include "exercise/serie.h"
 #include "exercise/tastierino.h"
+#include "frame/annuncio.h"
 #include "frame/aspetto.h"
+#include "frame/decorazione.h"
 #include "frame/finestre.h"
 #include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
@@ -71,7 +73,7 @@ FrmOperativo::FrmOperativo(QWidget *parent)
     aspetto::impostaSfondo(LblEsito, aspetto::bianco);
     LblEsito->setAlignment(Qt::AlignCenter);
 
-    lblRiferimento = new QLabel(area());
+    lblRiferimento = new Decorazione(area());
     aspetto::posiziona(lblRiferimento, 7005, 5010, 60, 90);
 
     fraTastierino = new Tastierino(area());
@@ -177,6 +179,7 @@ void FrmOperativo::NuovaOperazione()
     if (const auto riga = GeneraOperazione(m, servizi()))
         mostraRiga(*riga);
     fraTastierino->AbilitaTastierino();
+    Annuncio::annuncia(this, frmNumero->frase());
 }
 
 void FrmOperativo::SubVisualizza(int tipoDomanda)
@@ -195,8 +198,7 @@ void FrmOperativo::mostraRiga(const RigaMostrata &riga)
 
 void FrmOperativo::scriviRisposta()
 {
-    if (QLabel *incognita = frmNumero->etichettaIncognita(modulo2().TipoDomanda))
-        incognita->setText(modulo2().Risposta);
+    frmNumero->scriviIncognita(modulo2().TipoDomanda, modulo2().Risposta);
 }
 
 void FrmOperativo::PremiTasto(int indice)
@@ -231,6 +233,7 @@ void FrmOperativo::VerificaRisposta()
     Modulo2 &m = modulo2();
     if (::VerificaRisposta(m)) {
         LblEsito->setText(QStringLiteral("Esatto"));
+        Annuncio::annuncia(this, LblEsito->text());
         fraElaborazione->lblRisEsatte->setText(QString::number(m.NumeroEsatte));
         fraTastierino->BloccaTastierino();
         CalcolaTempi();
@@ -239,11 +242,13 @@ void FrmOperativo::VerificaRisposta()
         return;
     }
     LblEsito->setText(QStringLiteral("Errato"));
+    Annuncio::annuncia(this, LblEsito->text());
     frmNumero->MostraCroce(m.TipoDomanda);
     fraElaborazione->lblRisErrate->setText(QString::number(m.NumeroErrate));
     DisabilitaRiquadri();
     attiva(fraAiuto);
     fraAiuto->daiFuoco(si);
+    Annuncio::annuncia(this, fraAiuto->domanda->text());
     CalcolaTempi();
     registroClasse().rispostaGiudicata(m, false);
 }
@@ -258,6 +263,7 @@ void FrmOperativo::SiSi()
     fraElaborazione->lblRisErrate->setText(QString::number(m.NumeroErrate));
     fraElaborazione->LblOperazione->setText(QString::number(m.NumeroOperazione));
     frmNumero->mostraCorrezione(m.TestoIncognita, m.TipoDomanda);
+    Annuncio::annuncia(this, frmNumero->frase());
     LblEsito->clear();
     DisabilitaRiquadri();
     attiva(fraTastierino);
@@ -274,12 +280,12 @@ void FrmOperativo::NoNo()
     if (intervento) {
         attiva(fraIntervento);
         optOK->setFocus();
+        Annuncio::annuncia(this, lblIntervento->text());
         return;
     }
     frmNumero->NascondiCroci();
     attiva(fraTastierino);
-    if (QLabel *incognita = frmNumero->etichettaIncognita(modulo2().TipoDomanda))
-        incognita->setText(rispostaVuota);
+    frmNumero->scriviIncognita(modulo2().TipoDomanda, rispostaVuota);
     m_incognitaInBianco = true;
     fraTastierino->AbilitaTastierino();
 }
@@ -291,13 +297,18 @@ std::array<QWidget *, 4> FrmOperativo::riquadri() const
 
 void FrmOperativo::DisabilitaRiquadri()
 {
-    for (QWidget *riquadro : riquadri())
+    // A panel not in use lies under the one in use: hidden as well, so that
+    // neither the keyboard nor assistive technology finds it.
+    for (QWidget *riquadro : riquadri()) {
         riquadro->setEnabled(false);
+        riquadro->hide();
+    }
 }
 
 void FrmOperativo::attiva(QWidget *riquadro)
 {
     riquadro->setEnabled(true);
+    riquadro->show();
     riquadro->raise();
 }
 
@@ -320,6 +331,7 @@ void FrmOperativo::ControllaFineSerie()
     DisabilitaRiquadri();
     attiva(fraAvviso);
     fraAvviso->daiFuoco(stampa);
+    Annuncio::annuncia(this, fraAvviso->domanda->text());
 }
 
 void FrmOperativo::sceltaAvviso(int indice)

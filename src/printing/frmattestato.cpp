@@ -5,6 +5,7 @@
 #include "superficieimmagine.h"
 #include "valutazione.h"
 
+#include "frame/annuncio.h"
 #include "frame/aspetto.h"
 #include "frame/chiusura.h"
 #include "frame/finestre.h"
@@ -80,6 +81,8 @@ void FrmAttestato::alCaricamento()
     registroClasse().nomeMaiuscolo(m.NomeAlunno);
     const StatoStampaAttestato stato = statoStampaAttestato(m.NumeroOperazioni, m.Valutazione);
     Label1->setText(stato.avviso);
+    if (!stato.avviso.isEmpty())
+        Annuncio::annuncia(this, stato.avviso.simplified());
     Option5.at(0)->impostaCaption(stato.didascalia);
     Option5.at(0)->setEnabled(stato.abilitato);
     m_stampabile = stato.abilitato;
@@ -94,6 +97,8 @@ void FrmAttestato::alCaricamento()
         DisegnaAttestato(superficie, m_righe);
     }
     Picture1->update();
+    Picture1->setAccessibleName(m_righe.constFirst().testo);
+    Picture1->setAccessibleDescription(testoAttestato(m_righe));
 }
 
 void FrmAttestato::EseguiScelta(int indice)

@@ -1,5 +1,6 @@
 #include "ambienteprova.h"
 
+#include "frame/annuncio.h"
 #include "frame/chiusura.h"
 #include "frame/finestre.h"
 #include "frame/modulo2.h"
@@ -28,6 +29,7 @@ AmbienteProva::AmbienteProva()
         return m_stampanti.back()->gemella();
     };
     s.messaggio = [this](const QString &testo) { m_messaggi.append(testo); };
+    Annuncio::impostaOsservatore([this](const QString &testo) { m_annunci.append(testo); });
     registraFinestre();
     Finestre::istanza().impostaAllaFine([this] { ++m_fine; });
 }
@@ -41,6 +43,7 @@ AmbienteProva::~AmbienteProva()
     s.orologio = std::make_shared<OrologioDiSistema>();
     s.creaStampante = nullptr;
     s.messaggio = [](const QString &) {};
+    Annuncio::impostaOsservatore({});
     Finestre::istanza().impostaAllaFine([] {});
     QDir::setCurrent(m_cartellaPrima);
     if (m_datiPrima.isNull())

@@ -13,9 +13,10 @@
 // clock, a seeded random source, recording printers, recorded messages, a
 // fresh shared state, an empty current folder (for the settings file) and an
 // empty data folder (XDG_DATA_HOME, for the class record: no test ever
-// reaches the user's own). Windows are registered by name; the end of the
-// program is recorded instead of quitting. On destruction every window left
-// loaded is unloaded, then the class record, if started, is closed.
+// reaches the user's own); the messages announced to assistive technology are
+// recorded. Windows are registered by name; the end of the program is recorded
+// instead of quitting. On destruction every window left loaded is unloaded,
+// then the class record, if started, is closed.
 class AmbienteProva final
 {
 public:
@@ -32,6 +33,8 @@ public:
 
     // The texts of the message boxes shown so far.
     const QStringList &messaggi() const { return m_messaggi; }
+    // The messages announced to assistive technology so far.
+    const QStringList &annunci() const { return m_annunci; }
     // How many times the last window went and the program would have ended.
     int fineProgramma() const { return m_fine; }
     QString cartella() const { return m_cartella.path(); }
@@ -51,6 +54,7 @@ private:
     std::vector<StampanteRegistrata *> m_stampanti;
     QStringList m_font{QStringLiteral("Arial"), QStringLiteral("Courier New")};
     QStringList m_messaggi;
+    QStringList m_annunci;
     int m_fine = 0;
     QTemporaryDir m_cartella;
     QString m_cartellaPrima;
