@@ -9,8 +9,9 @@
 #   deps.sh fuzz   what building and fuzzing needs
 set -euo pipefail
 
+# qt6-charts-dev needs libqt6opengl6-dev for its CMake files, without saying so.
 pacchetti=(build-essential cmake qt6-base-dev libqt6sql6-sqlite libcups2-dev qt6-translations-l10n fonts-liberation
-    librsvg2-bin)
+    librsvg2-bin qt6-charts-dev libqt6opengl6-dev libsodium-dev pkg-config)
 if [ "${1:-}" = test ]; then
     pacchetti+=(cups-daemon cups-client poppler-utils desktop-file-utils appstream lintian
                 xvfb dbus dbus-x11 at-spi2-core python3-pyatspi)

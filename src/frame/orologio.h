@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 
 constexpr int secondiPerGiorno = 86400;
 
@@ -25,6 +26,9 @@ public:
     float secondiDallaMezzanotte() const override;
     QDate oggi() const override;
 };
+
+/** Now, by the clock: today at its seconds since midnight, in local time. */
+QDateTime adesso(const Orologio &orologio);
 
 // Today's date in the short form printed on the report and the certificate.
 QString dataBreve(const QDate &data);

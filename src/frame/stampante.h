@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 #include <QString>
 
@@ -57,6 +58,9 @@ public:
      * afterwards on the page shows only inside the box.
      */
     virtual void disegnaRiquadro(const QRect &riquadro, quint32 coloreBgr) = 0;
+    /** Draws a straight line from da to a (twips), spessore twips thick, in the colour
+        (0x00BBGGRR), with round ends. */
+    virtual void disegnaLinea(const QPoint &da, const QPoint &a, quint32 coloreBgr, int spessore) = 0;
     /** Ends the document and sends the page; false when the page did not go out. */
     virtual bool fineDocumento() = 0;
 

@@ -12,6 +12,7 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPen>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -199,6 +200,18 @@ void StampanteReale::disegnaRiquadro(const QRect &riquadro, quint32 coloreBgr)
     m_pagina.push_back([dove, colore = QColor::fromRgb(unita::coloreDaBgr(coloreBgr))](QPainter &pittore) {
         pittore.fillRect(dove, colore);
         pittore.setClipRect(dove);
+    });
+}
+
+void StampanteReale::disegnaLinea(const QPoint &da, const QPoint &a, quint32 coloreBgr, int spessore)
+{
+    if (m_errore)
+        return;
+    const QPen penna(QColor::fromRgb(unita::coloreDaBgr(coloreBgr)), pixel(spessore), Qt::SolidLine, Qt::RoundCap);
+    m_pagina.push_back([penna, da = QPointF(pixel(da.x()), pixel(da.y())), a = QPointF(pixel(a.x()), pixel(a.y()))](
+                           QPainter &pittore) {
+        pittore.setPen(penna);
+        pittore.drawLine(da, a);
     });
 }
 

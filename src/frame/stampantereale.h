@@ -42,6 +42,7 @@ public:
     void posizionaY(int y) override;
     void stampa(const QString &testo, bool aCapo) override;
     void disegnaRiquadro(const QRect &riquadro, quint32 coloreBgr) override;
+    void disegnaLinea(const QPoint &da, const QPoint &a, quint32 coloreBgr, int spessore) override;
     bool fineDocumento() override;
     bool inErrore() const override { return m_errore; }
 

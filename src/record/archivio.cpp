@@ -8,10 +8,9 @@
 
 namespace {
 
-// Every date-time of the record is ISO 8601 text in UTC, so that text order is time order.
 QVariant testo(const QDateTime &dataOra)
 {
-    return dataOra.toUTC().toString(Qt::ISODateWithMs);
+    return testoDataOra(dataOra);
 }
 
 QVariant testo(const std::optional<QDateTime> &dataOra)

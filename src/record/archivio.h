@@ -42,6 +42,7 @@ public:
 
     /** The connection, for readers on the record's thread; keep no copy of it. */
     QSqlDatabase connessione() const { return m_db; }
+    const Dialetto &dialetto() const { return m_dialetto; }
 
 private:
     bool inTransazione(const std::function<bool()> &lavoro);

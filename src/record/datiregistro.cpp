@@ -29,3 +29,15 @@ QString testoAiuto(Aiuto aiuto)
     }
     return QString();
 }
+
+QString testoDataOra(const QDateTime &dataOra)
+{
+    return dataOra.toUTC().toString(Qt::ISODateWithMs);
+}
+
+QDateTime dataOraLetta(const QVariant &valore)
+{
+    if (valore.typeId() == QMetaType::QDateTime)
+        return valore.toDateTime();
+    return QDateTime::fromString(valore.toString(), Qt::ISODateWithMs);
+}

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QString>
 #include <QUuid>
+#include <QVariant>
 
 #include <array>
 #include <optional>
@@ -17,6 +18,11 @@ enum class FineSerie { completata, esco, finestraChiusa, programmaChiuso, interr
 /** The word the record stores for an ending ("completata", "esco", "finestra chiusa",
     "programma chiuso", "interrotta"). */
 QString testoFine(FineSerie fine);
+
+/** A date-time as the record stores it: ISO 8601 text in UTC, so that text order is time order. */
+QString testoDataOra(const QDateTime &dataOra);
+/** A date-time read back: a date-time as the driver gives it, or the text the record wrote. */
+QDateTime dataOraLetta(const QVariant &valore);
 
 /** What the pupil did with the help offered after a wrong answer. */
 enum class Aiuto { nessuno, accettato, rifiutato };

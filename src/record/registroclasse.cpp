@@ -8,20 +8,13 @@
 #include <QCoreApplication>
 #include <QThread>
 
-#include <algorithm>
-#include <cmath>
 
 namespace {
 
-constexpr long long millisecondiPerGiorno = 86400LL * 1000;
-
 // Now, by the program's clock, in UTC.
-QDateTime adesso()
+QDateTime adessoUtc()
 {
-    const Orologio &orologio = *servizi().orologio;
-    const auto millisecondi = std::llround(static_cast<double>(orologio.secondiDallaMezzanotte()) * 1000.0);
-    const auto delGiorno = static_cast<int>(std::clamp(millisecondi, 0LL, millisecondiPerGiorno - 1));
-    return QDateTime(orologio.oggi(), QTime::fromMSecsSinceStartOfDay(delGiorno)).toUTC();
+    return adesso(*servizi().orologio).toUTC();
 }
 
 } // namespace
@@ -64,13 +57,13 @@ bool RegistroClasse::chiudi(std::chrono::milliseconds attesa)
 void RegistroClasse::serieIniziata(const Modulo2 &stato)
 {
     if (avviato())
-        m_serie.inizia(stato, adesso());
+        m_serie.inizia(stato, adessoUtc());
 }
 
 void RegistroClasse::rispostaGiudicata(const Modulo2 &stato, bool esatta)
 {
     if (avviato())
-        consegna(m_serie.giudicata(stato, adesso(), esatta));
+        consegna(m_serie.giudicata(stato, adessoUtc(), esatta));
 }
 
 void RegistroClasse::aiutoRifiutato(const Modulo2 &stato, bool intervento)
@@ -88,7 +81,7 @@ void RegistroClasse::correzioneMostrata(const Modulo2 &stato)
 void RegistroClasse::serieTerminata(const Modulo2 &stato, FineSerie come)
 {
     if (avviato())
-        consegna(m_serie.termina(stato, adesso(), come));
+        consegna(m_serie.termina(stato, adessoUtc(), come));
 }
 
 void RegistroClasse::nomeScritto(const QUuid &serie, const QString &nome)
@@ -115,7 +108,7 @@ void RegistroClasse::nomeMaiuscolo(const QString &nome)
 QDateTime RegistroClasse::momentoNome()
 {
     // The newest name wins: two names of one run never share a moment.
-    const QDateTime ora = adesso();
+    const QDateTime ora = adessoUtc();
     if (m_ultimoNome && ora <= m_ultimoNome->scritto)
         return m_ultimoNome->scritto.addMSecs(1);
     return ora;

@@ -70,6 +70,13 @@ const char *const versione2[] = {
     "INSERT INTO coda_invio (tabella, chiave) SELECT 'serie', id FROM serie WHERE fine IS NOT NULL",
 };
 
+const char *const versione3[] = {
+    // Only in the local file: the teacher's password, as a salted hash (never in clear).
+    "CREATE TABLE password_insegnante ("
+    " id INTEGER PRIMARY KEY CHECK (id = 1),"
+    " hash TEXT NOT NULL)",
+};
+
 template <std::size_t N>
 QStringList istruzioni(const char *const (&testi)[N], const Dialetto &dialetto)
 {
@@ -88,6 +95,8 @@ QStringList schema::passo(int versione, const Dialetto &dialetto)
         return istruzioni(versione1, dialetto);
     case 2:
         return istruzioni(versione2, dialetto);
+    case 3:
+        return istruzioni(versione3, dialetto);
     default:
         return {};
     }

@@ -7,10 +7,10 @@ struct Dialetto;
 // The tables of the class record and the steps that bring a store from any
 // earlier version to the current one. Version 1 kept the series, their
 // operations and the answers; version 2 adds the pupils' names and the queue
-// of what still has to go to a lab's server.
+// of what still has to go to a lab's server; version 3 the teacher's password.
 namespace schema {
 
-constexpr int versioneCorrente = 2;
+constexpr int versioneCorrente = 3;
 
 /** The statements that bring a store from version - 1 to version (1 to versioneCorrente);
     from 0 they create it. */

@@ -1,37 +1,12 @@
 #include "elencoserie.h"
 
+#include "frame/filecsv.h"
 #include "frame/orologio.h"
 #include "printing/valutazione.h"
 
 #include <QTime>
 
 #include <cmath>
-
-namespace {
-
-constexpr QChar separatore = QLatin1Char(';');
-const QString fineRiga = QStringLiteral("\r\n");
-
-QString campoCsv(const QString &testo)
-{
-    const bool daRacchiudere = testo.contains(separatore) || testo.contains(QLatin1Char('"')) ||
-                               testo.contains(QLatin1Char('\n')) || testo.contains(QLatin1Char('\r'));
-    if (!daRacchiudere)
-        return testo;
-    QString doppie = testo;
-    doppie.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + doppie + QLatin1Char('"');
-}
-
-QString rigaCsv(const QStringList &campi)
-{
-    QStringList racchiusi;
-    for (const QString &campo : campi)
-        racchiusi.append(campoCsv(campo));
-    return racchiusi.join(separatore) + fineRiga;
-}
-
-} // namespace
 
 QStringList intestazioniSerie()
 {
@@ -69,5 +44,5 @@ QString testoCsv(const std::vector<SerieRegistrata> &serie)
 
 QByteArray contenutoFileCsv(const std::vector<SerieRegistrata> &serie)
 {
-    return QByteArrayLiteral("\xEF\xBB\xBF") + testoCsv(serie).toUtf8();
+    return contenutoCsv(testoCsv(serie));
 }

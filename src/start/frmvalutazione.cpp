@@ -4,19 +4,22 @@
 #include "registroserie.h"
 #include "scalavalutazione.h"
 
+#include "docente/parteandamento.h"
+#include "docente/parteregistro.h"
 #include "frame/aspetto.h"
+#include "frame/filecsv.h"
 #include "frame/finestre.h"
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
+#include "record/registroclasse.h"
 
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QSaveFile>
+#include <QTabWidget>
 #include <QTableWidget>
 
 namespace {
@@ -26,13 +29,6 @@ constexpr int altezzaRigaScala = 330;
 constexpr std::array<int, 3> sinistreScala{240, 3000, 4800};
 constexpr std::array<int, 3> larghezzeScala{2700, 1700, 3000};
 
-QString sceltaConDialogo(QWidget *padre)
-{
-    const QString proposto = QDir::home().filePath(QStringLiteral("serie.csv"));
-    return QFileDialog::getSaveFileName(padre, QStringLiteral("Esporta l'elenco delle serie"), proposto,
-                                        QStringLiteral("File CSV (*.csv);;Tutti i file (*)"));
-}
-
 QLabel *etichettaBlu(QWidget *padre, const QString &testo, double punti, bool grassetto)
 {
     QLabel *label = aspetto::etichettaArial(padre, testo, punti, grassetto);
@@ -40,25 +36,11 @@ QLabel *etichettaBlu(QWidget *padre, const QString &testo, double punti, bool gr
     return label;
 }
 
-// Writes the whole file or nothing: an existing file is replaced only once the
-// new one is complete.
-bool salva(const QString &percorso, const QByteArray &contenuto)
-{
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(contenuto) != contenuto.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 } // namespace
 
 FrmValutazione::FrmValutazione(QWidget *parent)
     : Finestra(nomi::FrmValutazione, designTwips, parent)
-    , sceltaFile([this] { return sceltaConDialogo(this); })
+    , dialoghi(dialoghiQt(this))
 {
     setWindowTitle(QStringLiteral("Valutazione"));
     aspetto::impostaSfondo(area(), aspetto::giallinoChiaro);
@@ -68,15 +50,34 @@ FrmValutazione::FrmValutazione(QWidget *parent)
     aspetto::impostaSfondo(lblTitolo, aspetto::fuocoSpento);
     aspetto::posiziona(lblTitolo, 120, 60, 11670, 540);
 
-    costruisciScala();
-    costruisciSerie();
+    lblStato = etichettaBlu(area(), QString(), 10, true);
+    lblStato->setWordWrap(true);
+    aspetto::posiziona(lblStato, 120, 630, 11670, 420);
+
+    tabParti = new QTabWidget(area());
+    aspetto::impostaFont(tabParti, QStringLiteral("Arial"), 10, true);
+    aspetto::posiziona(tabParti, 120, 1080, 11670, 6120);
+    auto *pagina = new QWidget(tabParti);
+    aspetto::impostaSfondo(pagina, aspetto::giallinoChiaro);
+    costruisciScala(pagina);
+    costruisciSerie(pagina);
+    tabParti->addTab(pagina, QStringLiteral("Questa sessione"));
+    fraRegistro = new ParteRegistro(dialoghi, tabParti);
+    tabParti->addTab(fraRegistro, QStringLiteral("Registro"));
+    fraAndamento = new ParteAndamento(fraRegistro->modello(), tabParti);
+    tabParti->addTab(fraAndamento, QStringLiteral("Andamento"));
     costruisciPulsanti();
+
+    connect(fraRegistro, &ParteRegistro::serieScelta, fraAndamento, &ParteAndamento::scegli);
+    connect(fraRegistro, &ParteRegistro::guastoCambiato, this, &FrmValutazione::aggiornaStato);
+    connect(&registroClasse(), &RegistroClasse::statoCambiato, this, &FrmValutazione::aggiornaStato);
+    connect(tabParti, &QTabWidget::currentChanged, this, &FrmValutazione::aggiornaEsporta);
 }
 
-void FrmValutazione::costruisciScala()
+void FrmValutazione::costruisciScala(QWidget *pagina)
 {
-    fraScala = aspetto::corniceGialla(area(), QStringLiteral("COME SI VALUTA"));
-    aspetto::posiziona(fraScala, 120, 660, 11670, 2880);
+    fraScala = aspetto::corniceGialla(pagina, QStringLiteral("COME SI VALUTA"));
+    aspetto::posiziona(fraScala, 60, 60, 11520, 2880);
 
     const std::array<QString, 3> intestazioni{QStringLiteral("Valutazione"), QStringLiteral("Punteggio"),
                                               QStringLiteral("Risposte esatte")};
@@ -103,10 +104,10 @@ void FrmValutazione::costruisciScala()
     aspetto::posiziona(lblRegole, 7920, 300, 3600, 2460);
 }
 
-void FrmValutazione::costruisciSerie()
+void FrmValutazione::costruisciSerie(QWidget *pagina)
 {
-    fraSerie = aspetto::corniceGialla(area(), QStringLiteral("SERIE ESEGUITE DA QUANDO IL PROGRAMMA È APERTO"));
-    aspetto::posiziona(fraSerie, 120, 3600, 11670, 3540);
+    fraSerie = aspetto::corniceGialla(pagina, QStringLiteral("SERIE ESEGUITE DA QUANDO IL PROGRAMMA È APERTO"));
+    aspetto::posiziona(fraSerie, 60, 3000, 11520, 2640);
 
     const QStringList intestazioni = intestazioniSerie();
     tblSerie = new QTableWidget(0, static_cast<int>(intestazioni.size()), fraSerie);
@@ -118,11 +119,11 @@ void FrmValutazione::costruisciSerie()
     tblSerie->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     tblSerie->horizontalHeader()->setStretchLastSection(true);
     aspetto::impostaFont(tblSerie, QStringLiteral("Arial"), 10, false);
-    aspetto::posiziona(tblSerie, 120, 300, 11430, 3120);
+    aspetto::posiziona(tblSerie, 120, 300, 11280, 2220);
 
     lblNessunaSerie = etichettaBlu(fraSerie, QStringLiteral("Nessuna serie eseguita finora."), 12, true);
     lblNessunaSerie->setAlignment(Qt::AlignCenter);
-    aspetto::posiziona(lblNessunaSerie, 120, 1560, 11430, 480);
+    aspetto::posiziona(lblNessunaSerie, 120, 1200, 11280, 480);
 }
 
 void FrmValutazione::costruisciPulsanti()
@@ -141,6 +142,22 @@ void FrmValutazione::alCaricamento()
 {
     catturaLayout();
     aggiornaElenco();
+    aggiornaStato();
+    fraRegistro->carica();
+}
+
+void FrmValutazione::aggiornaStato()
+{
+    // A reading of the register that failed says more than the record's own state.
+    const QString riga = fraRegistro->guasto().isEmpty() ? registroClasse().stato().riga : fraRegistro->guasto();
+    const bool inOrdine = fraRegistro->guasto().isEmpty() && registroClasse().stato().guasto == Guasto::nessuno;
+    lblStato->setText(riga);
+    aspetto::impostaColoreTesto(lblStato, inOrdine ? aspetto::bluScuro : aspetto::rosso);
+}
+
+void FrmValutazione::aggiornaEsporta()
+{
+    optScelta[esporta]->setEnabled(tabParti->currentIndex() != sessione || !registroSerie().serie().empty());
 }
 
 void FrmValutazione::aggiornaElenco()
@@ -153,18 +170,22 @@ void FrmValutazione::aggiornaElenco()
             tblSerie->setItem(r, c, new QTableWidgetItem(celle.at(c)));
     }
     lblNessunaSerie->setVisible(serie.empty());
-    optScelta[esporta]->setEnabled(!serie.empty());
+    aggiornaEsporta();
 }
 
 void FrmValutazione::Esporta()
 {
-    const QString percorso = sceltaFile ? sceltaFile() : QString();
+    if (tabParti->currentIndex() != sessione) {
+        fraRegistro->Esporta();
+        return;
+    }
+    const QString percorso = dialoghi.file(fileNeiDocumenti(QStringLiteral("serie.csv")));
     if (percorso.isEmpty())
         return;
-    if (!salva(percorso, contenutoFileCsv(registroSerie().serie())))
-        servizi().messaggio(QStringLiteral("Non è stato possibile salvare l'elenco in \"%1\". "
-                                           "Scegli un'altra cartella.")
-                                .arg(QDir::toNativeSeparators(percorso)));
+    const QString motivo = salvaFile(percorso, contenutoFileCsv(registroSerie().serie()));
+    servizi().messaggio(motivo.isEmpty() ? QStringLiteral("L'elenco è stato salvato nel file\n%1")
+                                               .arg(QDir::toNativeSeparators(percorso))
+                                         : messaggioSalvataggioFallito(percorso, motivo));
 }
 
 void FrmValutazione::premuto(int indice)
@@ -177,8 +198,14 @@ void FrmValutazione::premuto(int indice)
 
 bool FrmValutazione::event(QEvent *evento)
 {
-    // Series may have gone on in the exercise window while this one was below it.
-    if (evento->type() == QEvent::WindowActivate)
+    // Series may have gone on in the exercise window, or on other computers, while this
+    // one was below another.
+    if (evento->type() == QEvent::WindowDeactivate)
+        m_daRileggere = true;
+    if (evento->type() == QEvent::WindowActivate) {
         aggiornaElenco();
+        if (std::exchange(m_daRileggere, false))
+            fraRegistro->carica();
+    }
     return Finestra::event(evento);
 }

@@ -57,6 +57,7 @@ QStringList descrivi(const StampanteRegistrata &s)
         case Tipo::Testo: d << (c.aCapo ? "riga [" : "pezzo [") + c.testo + ']'; break;
         case Tipo::Colore: d << QStringLiteral("colore %1").arg(quint32(c.numero), 0, 16); break;
         case Tipo::Riquadro: d << QStringLiteral("riquadro %1 %2").arg(c.x).arg(c.y); break;
+        case Tipo::Linea: d << QStringLiteral("linea %1 %2 %3 %4").arg(c.x).arg(c.y).arg(c.fine.x()).arg(c.fine.y()); break;
         case Tipo::Fine: d << QStringLiteral("fine"); break;
         }
     }

@@ -9,6 +9,7 @@
 #include "support/tabella.h"
 
 #include "record/registroclasse.h"
+#include "record/schema.h"
 
 #include <QProcess>
 #include <QSysInfo>
@@ -143,7 +144,8 @@ const Guaio guai[] = {
     {"from a newer program: left alone",
      [](Banco &b) {
          QDir().mkpath(b.cartella());
-         sql(b.file, {QStringLiteral("CREATE TABLE futuro (x)"), QStringLiteral("PRAGMA user_version = 3")});
+         sql(b.file, {QStringLiteral("CREATE TABLE futuro (x)"),
+                      QStringLiteral("PRAGMA user_version = %1").arg(schema::versioneCorrente + 1)});
      },
      Guasto::versioneNuova, true, nullptr},
     {"locked by another program",
@@ -261,8 +263,8 @@ private slots:
         }
     }
 
-    // A file of the first version gains the names and the queue for the server, with the
-    // series it had finished in the queue; of the series left open, the one of a program that
+    // A file of the first version gains the names, the queue for the server (with the series
+    // it had finished in it) and the place of the teacher's password; of the series left open, the one of a program that
     // died is closed at its last answer, the one of a program still running and the one of
     // another computer (the same home on a network) stay open. The file then takes new series.
     void dallaPrimaVersione()
@@ -286,7 +288,7 @@ private slots:
         QVERIFY(ambiente.attendiRegistro());
         QCOMPARE(int(registroClasse().stato().guasto), int(Guasto::nessuno));
         const LetturaRegistro registro(file);
-        QCOMPARE(registro.righe(QStringLiteral("PRAGMA user_version")), QStringList{"2"});
+        QCOMPARE(registro.righe(QStringLiteral("PRAGMA user_version")), QStringList{"3"});
         QCOMPARE(registro.righe(QStringLiteral("SELECT substr(id, 8, 1), esito, fine FROM serie WHERE id LIKE '0000000%'"
                                                " ORDER BY id")),
                  QStringList({"1|completata|2026-12-04T08:00:30.000Z", "2|interrotta|2026-12-04T08:00:07.000Z", "3|-|-",
@@ -297,7 +299,8 @@ private slots:
                  QStringList{"8|4"});
         QCOMPARE(registro.righe(QStringLiteral("SELECT esito, operazioni FROM serie WHERE id NOT LIKE '0000000%'")),
                  QStringList{"esco|3"});
-        QCOMPARE(registro.righe(QStringLiteral("SELECT count(*) FROM nomi")), QStringList{"0"});
+        QCOMPARE(registro.righe(QStringLiteral("SELECT (SELECT count(*) FROM nomi) || (SELECT count(*) FROM password_insegnante)")),
+                 QStringList{"00"});
     }
 };
 

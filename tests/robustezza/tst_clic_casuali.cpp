@@ -142,11 +142,16 @@ private slots:
                 QVERIFY(apri());
                 continue;
             }
-            // The grading window's export goes to a file here, to a missing folder or nowhere, never to a dialog.
+            // The grading window's export goes to a file here, to a missing folder or nowhere, and its
+            // questions are answered at random, never in a dialog.
             if (auto *v = qobject_cast<FrmValutazione *>(Finestre::istanza().trova(nomi::FrmValutazione)))
-                v->sceltaFile = [&casuale] {
-                    return QStringList{QStringLiteral("serie.csv"), QStringLiteral("/nessuna/serie.csv"), {}}[casuale.bounded(3)];
-                };
+                v->dialoghi = {[&casuale](const QString &) {
+                                   return QStringList{QStringLiteral("serie.csv"), QStringLiteral("/nessuna/serie.csv"),
+                                                      {}}[casuale.bounded(3)];
+                               },
+                               [&casuale](const QString &) { return casuale.bounded(2) == 0; },
+                               [&casuale](const QString &) { return casuale.bounded(2) == 0 ? QStringLiteral("Eva") : QString(); },
+                               [](const QString &, const QDate &proposta) { return proposta; }};
             const int primaFatte = modulo2().NumeroOperazioni;
             // Mostly quick answers, now and then a very slow one.
             const float ora = ambiente.orologio().secondiDallaMezzanotte() + float(casuale.bounded(121)) / 10

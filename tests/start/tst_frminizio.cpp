@@ -251,9 +251,9 @@ private slots:
     }
 
     // A window opened before a finished and a restarted series lists them once activated again.
-    // A failed save names the place in a message and loses nothing: the list stays and then
-    // saves elsewhere, in UTF-8 after a byte order mark, a field with a semicolon or a quote
-    // quoted, its quotes doubled.
+    // A failed save names the place and why in a message and loses nothing: the list stays and
+    // then saves elsewhere, which a message confirms, in UTF-8 after a byte order mark, a field
+    // with a semicolon or a quote quoted, its quotes doubled.
     void salvataggio()
     {
         const QString percorso = m_ambiente->cartella() + QStringLiteral("/manca/serie.csv");
@@ -272,15 +272,17 @@ private slots:
         QApplication::sendEvent(v, &attivazione);
         QCOMPARE(righeTabella(v->tblSerie), righe);
         QVERIFY(!v->lblNessunaSerie->isVisibleTo(v));
-        v->sceltaFile = [&] { return percorso; };
+        v->dialoghi.file = [&](const QString &) { return percorso; };
         premi(v->optScelta[FrmValutazione::esporta]);
-        QCOMPARE(m_ambiente->messaggi(), QStringList(QStringLiteral("Non è stato possibile salvare l'elenco in \"%1\". "
-                                                                   "Scegli un'altra cartella.").arg(percorso)));
+        QCOMPARE(m_ambiente->messaggi(), QStringList(QStringLiteral("Non è stato possibile salvare l'elenco in \"%1\": la "
+                                                                   "cartella %2 non esiste. Scegli un'altra cartella.")
+                                                                .arg(percorso, QFileInfo(percorso).path())));
         QCOMPARE(righeTabella(v->tblSerie), righe);
 
         QFile buono(m_ambiente->cartella() + QStringLiteral("/serie è.csv"));
-        v->sceltaFile = [&] { return buono.fileName(); };
+        v->dialoghi.file = [&](const QString &) { return buono.fileName(); };
         premi(v->optScelta[FrmValutazione::esporta]);
+        QCOMPARE(m_ambiente->messaggi().last(), QStringLiteral("L'elenco è stato salvato nel file\n") + buono.fileName());
         QVERIFY(buono.open(QIODevice::ReadOnly));
         const QString testo = QStringLiteral("Data;Ora di fine;Obiettivo;Livello;Operazioni;Risposte esatte;Secondi;"
                                              "Valutazione\r\n05/12/2026;10:01:40;\"UNITÀ; \"\"PIÙ\"\"\";1;20;17;100;"

@@ -16,22 +16,24 @@
 class StampanteRegistrata final : public Stampante
 {
 public:
-    enum class Tipo { Font, Dimensione, Grassetto, Colore, Posizione, Testo, Riquadro, Fine, PosizioneX, PosizioneY };
+    enum class Tipo { Font, Dimensione, Grassetto, Colore, Posizione, Testo, Riquadro, Fine, PosizioneX, PosizioneY, Linea };
 
     struct Chiamata
     {
         Tipo tipo = Tipo::Fine;
         QString testo{};   // font name, or printed text
         double numero = 0; // font size, bold as 0/1, or colour (0x00BBGGRR)
-        int x = 0;         // position, or the box's top-left corner
+        int x = 0;         // position, the box's top-left corner, or where a line starts
         int y = 0;
         bool aCapo = true;
         QSize dimensione{}; // the box's
+        QPoint fine{};      // where a line ends
+        int spessore = 0;   // a line's thickness
 
         bool operator==(const Chiamata &c) const
         {
-            return std::tie(tipo, testo, numero, x, y, aCapo, dimensione)
-                == std::tie(c.tipo, c.testo, c.numero, c.x, c.y, c.aCapo, c.dimensione);
+            return std::tie(tipo, testo, numero, x, y, aCapo, dimensione, fine, spessore)
+                == std::tie(c.tipo, c.testo, c.numero, c.x, c.y, c.aCapo, c.dimensione, c.fine, c.spessore);
         }
     };
 
@@ -67,6 +69,10 @@ public:
     void disegnaRiquadro(const QRect &r, quint32 colore) override
     {
         registra({Tipo::Riquadro, {}, double(colore), r.x(), r.y(), true, r.size()});
+    }
+    void disegnaLinea(const QPoint &da, const QPoint &a, quint32 colore, int spessore) override
+    {
+        registra({Tipo::Linea, {}, double(colore), da.x(), da.y(), true, {}, a, spessore});
     }
     bool fineDocumento() override { return registra({Tipo::Fine}); }
     bool inErrore() const override { return m_stato->errore; }
