@@ -28,7 +28,7 @@ PannelloPassword::PannelloPassword(QWidget *parent)
     txtPassword = campoPassword(this, QStringLiteral("Password dell'insegnante"));
     txtRipeti = campoPassword(this, QStringLiteral("Ripeti la password"));
     cmdEntra = pulsanteComando(QStringLiteral("Entra"), 0, 11, this);
-    cmdEntra->setMinimumHeight(32);
+    cmdEntra->setMinimumSize(220, 36);
     lblEsito = aspetto::etichettaArial(this, QString(), 10, true);
     aspetto::impostaColoreTesto(lblEsito, aspetto::rosso);
 

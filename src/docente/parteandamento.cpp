@@ -111,7 +111,10 @@ void ParteAndamento::costruisciGrafico()
 
 void ParteAndamento::scegli(const SerieRegistro &serie)
 {
-    const int alunno = cmbAlunno->findText(serie.alunno);
+    // The pupil goes by the newest spelling of the name, which may not be this series'.
+    int alunno = cmbAlunno->count() - 1;
+    while (alunno >= 0 && chiaveRicerca(cmbAlunno->itemText(alunno)) != serie.chiaveAlunno)
+        --alunno;
     const int operazione = cmbOperazione->findData(serie.operazione);
     if (serie.alunno.isEmpty() || alunno < 0 || operazione < 0)
         return;

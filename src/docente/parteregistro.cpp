@@ -95,6 +95,7 @@ void ParteRegistro::costruisciTabelle()
     // Fixed row heights and column widths: a long register is not measured row by row.
     tblRegistro->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblRegistro->horizontalHeader()->setStretchLastSection(true);
+    tblRegistro->horizontalHeader()->setResizeContentsPrecision(100);
     tblRegistro->horizontalHeader()->setSortIndicator(static_cast<int>(Colonna::data), Qt::DescendingOrder);
     tblRegistro->setSortingEnabled(true);
     aspetto::impostaFont(tblRegistro, QStringLiteral("Arial"), 10, false);
@@ -106,7 +107,7 @@ void ParteRegistro::costruisciTabelle()
     tblOperazioni->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblOperazioni->verticalHeader()->setVisible(false);
     tblOperazioni->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tblOperazioni->horizontalHeader()->setStretchLastSection(true);
+    tblOperazioni->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     aspetto::impostaFont(tblOperazioni, QStringLiteral("Arial"), 10, false);
 }
 
@@ -164,6 +165,9 @@ void ParteRegistro::caricato(EsitoRegistro<Caricamento> esito)
     lblAmbito->setText(m_completo ? QStringLiteral("Tutte le serie del registro.")
                                   : QStringLiteral("Solo le serie di oggi."));
     filtra();
+    // Columns as wide as their texts, measured on the first rows only: a long register is not
+    // read through for it.
+    tblRegistro->resizeColumnsToContents();
     // The series selected before stays selected, when it is still there.
     for (int r = 0; !scelta.isEmpty() && r < m_vista->rowCount(); ++r) {
         if (m_vista->serie(r).id == scelta) {
@@ -178,8 +182,11 @@ void ParteRegistro::filtra()
 {
     m_vista->impostaFiltro(fraFiltri->filtro());
     const int totale = m_modello->rowCount();
-    lblConteggio->setText(totale == 0 ? QStringLiteral("Nessuna serie nel registro.")
-                                      : QStringLiteral("%1 serie su %2").arg(m_vista->rowCount()).arg(totale));
+    if (totale > 0)
+        lblConteggio->setText(QStringLiteral("%1 serie su %2").arg(m_vista->rowCount()).arg(totale));
+    else
+        lblConteggio->setText(m_completo ? QStringLiteral("Nessuna serie nel registro.")
+                                         : QStringLiteral("Nessuna serie oggi."));
     aggiornaAzioni();
 }
 

@@ -19,6 +19,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -55,7 +56,8 @@ FrmValutazione::FrmValutazione(QWidget *parent)
     aspetto::posiziona(lblStato, 120, 630, 11670, 420);
 
     tabParti = new QTabWidget(area());
-    aspetto::impostaFont(tabParti, QStringLiteral("Arial"), 10, true);
+    tabParti->setAccessibleName(QStringLiteral("Parti della valutazione"));
+    aspetto::impostaFont(tabParti->tabBar(), QStringLiteral("Arial"), 10, true);
     aspetto::posiziona(tabParti, 120, 1080, 11670, 6120);
     auto *pagina = new QWidget(tabParti);
     aspetto::impostaSfondo(pagina, aspetto::giallinoChiaro);
@@ -148,10 +150,11 @@ void FrmValutazione::alCaricamento()
 
 void FrmValutazione::aggiornaStato()
 {
-    // A reading of the register that failed says more than the record's own state.
-    const QString riga = fraRegistro->guasto().isEmpty() ? registroClasse().stato().riga : fraRegistro->guasto();
-    const bool inOrdine = fraRegistro->guasto().isEmpty() && registroClasse().stato().guasto == Guasto::nessuno;
-    lblStato->setText(riga);
+    // A fault of the record says what is wrong and what is kept; a reading of the register
+    // that failed while the record is in order says why.
+    const StatoRegistro stato = registroClasse().stato();
+    const bool inOrdine = stato.guasto == Guasto::nessuno && fraRegistro->guasto().isEmpty();
+    lblStato->setText(stato.guasto == Guasto::nessuno && !inOrdine ? fraRegistro->guasto() : stato.riga);
     aspetto::impostaColoreTesto(lblStato, inOrdine ? aspetto::bluScuro : aspetto::rosso);
 }
 

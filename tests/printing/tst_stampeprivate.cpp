@@ -1,10 +1,12 @@
-// The report, the certificate and the worksheets printed from their windows
-// through a real CUPS queue: the private print server copies each job into a
-// folder, where the PDF is read back.
+// The report, the certificate and the worksheets printed from their windows,
+// and a pupil's progress, through a real CUPS queue: the private print server
+// copies each job into a folder, where the PDF is read back.
 #include "serieprova.h"
+#include "docente/registroprova.h"
 #include "support/pdfstampato.h"
 #include "support/tabella.h"
 
+#include "docente/paginaandamento.h"
 #include "frame/servizi.h"
 #include "frame/stampantereale.h"
 #include "printing/attestato.h"
@@ -134,6 +136,27 @@ private slots:
         QCOMPARE(righeLette(pdf), attese);
         static const QRegularExpression risposta(QStringLiteral("\\(([0-9]+|[=<>])\\)"));
         QCOMPARE(static_cast<int>(pdf.testo().count(risposta)), docenti ? 60 : 0);
+    }
+
+    // A pupil's progress: the title where it was put, the scales, the days with their levels
+    // under the chart and the pupil's table, the accents right.
+    void andamento()
+    {
+        qputenv("TZ", "Europe/Rome");
+        const PaginaAndamento pagina{QStringLiteral("Nicolò Rossi"), QStringLiteral("Addizione"), QStringLiteral("05/12/2026"),
+                                     ::andamento(registroprova::serie(), QStringLiteral("nicolo rossi"), 1)};
+        PdfStampato pdf;
+        QCOMPARE(StampaAndamento(*servizi().creaStampante(), pagina), EsitoStampa::Stampata);
+        QVERIFY2(pdf.attendi(), "no job reached the queue");
+        QCOMPARE(m_ambiente->messaggi(), QStringList());
+        const QStringList righe = righeLette(pdf);
+        for (const char *attesa : {"Andamento di Nicolò Rossi - Addizione", "Data di stampa 05/12/2026",
+                                   "Data Livello Serie Operazioni Esatte Secondi per operazione",
+                                   "03/12/2026 liv. 1, 2 2 30 77% 5,8", "05/12/2026 liv. 2 1 20 90% 5,0"})
+            QVERIFY2(righe.contains(QString::fromUtf8(attesa)), attesa);
+        QVERIFY(righe.join(' ').contains(QStringLiteral("03/12 05/12")) && righe.join(' ').contains(QStringLiteral("100%")));
+        const QRectF titolo = parolaDelPdf(pdf.file(), QStringLiteral("Andamento"));
+        QCOMPARE(titolo.topLeft().toPoint() / 10, QPoint(50, 50) / 10);
     }
 };
 
