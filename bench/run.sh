@@ -6,7 +6,8 @@
 #     runs with a bare Qt window that quits after its first paint) and peak memory;
 #   - a press on "Avanti" to the next operation painted (median, 99th percentile);
 #   - a 60-line worksheet generated and shown; printed into a PDF;
-#   - the certificate drawn; the report page printed into a PDF.
+#   - the certificate drawn; the report page printed into a PDF;
+#   - the grading window's register of 10,000 series read and shown; filtered.
 # The program's own output goes to build-bench/dettagli.txt.
 #   bench/run.sh [rounds]     (default 15 start-ups; 50 rounds of the rest; 1,000 presses)
 set -euo pipefail

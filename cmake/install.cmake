@@ -85,7 +85,7 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Arial and Courier New metrics the pages are laid out for, the translations
 # put Qt's own dialogs in Italian; libcups2 is loaded at the first page, which
 # it hands over to the print server; Qt's SQLite driver, a plugin, keeps the
-# class record.
+# class record; libsodium hashes the teacher's password.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libcups2, libqt6sql6-sqlite")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libcups2, libqt6sql6-sqlite, libsodium23")
 include(CPack)

@@ -82,7 +82,8 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/deb" >/dev/null
 deb=$(ls "$tmp"/deb/*.deb)
 [ "$(dpkg-deb -f "$deb" Package)" = tarvelo ] || sbaglio "nome del pacchetto: $(dpkg-deb -f "$deb" Package)"
 dipendenze=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' | sort -u)
-for nome in libqt6core6 libqt6gui6 libqt6widgets6 libcups2 fonts-liberation qt6-translations-l10n; do
+for nome in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libcups2 libqt6sql6-sqlite libsodium23 fonts-liberation \
+    qt6-translations-l10n; do
     grep -qx "$nome" <<<"$dipendenze" || sbaglio "manca la dipendenza $nome (Depends: $(dpkg-deb -f "$deb" Depends))"
 done
 versione=$(dpkg-deb -f "$deb" Version)
