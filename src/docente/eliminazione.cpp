@@ -12,7 +12,7 @@ QString perSempre(int quante)
 
 QString quanteSerie(int quante)
 {
-    return quante == 1 ? QStringLiteral("la serie") : QStringLiteral("le %1 serie").arg(quante);
+    return quante == 1 ? QStringLiteral("l'unica serie") : QStringLiteral("le %1 serie").arg(quante);
 }
 
 } // namespace

@@ -17,7 +17,8 @@ QStringList serieDellAlunno(const std::vector<SerieRegistro> &serie, const Serie
 /** Every series begun on giorno or before. */
 QStringList serieFinoAl(const std::vector<SerieRegistro> &serie, const QDate &giorno);
 
-/** The question before "Elimina": "Eliminare le 3 serie di Nicolò? ..." */
+/** The question before "Elimina", with how many go: "Eliminare le 3 serie di Nicolò? ...",
+    "Eliminare l'unica serie di Anna? ..." */
 QString domandaEliminaAlunno(const SerieRegistro &scelta, int quante);
 /** The question before "Elimina fino al": "Eliminare tutte le 12 serie fino al 31/08/2026 compreso? ..." */
 QString domandaEliminaFinoAl(const QDate &giorno, int quante);

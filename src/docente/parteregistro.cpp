@@ -76,6 +76,11 @@ ParteRegistro::ParteRegistro(Dialoghi &dialoghi, QWidget *parent)
     colonna->addLayout(azioni);
 
     connect(fraFiltri, &BarraFiltri::cambiato, this, &ParteRegistro::filtra);
+    // A record that could not be read is read again as soon as it works.
+    connect(&registroClasse(), &RegistroClasse::statoCambiato, this, [this](const StatoRegistro &stato) {
+        if (!m_guasto.isEmpty() && stato.guasto == Guasto::nessuno)
+            carica();
+    });
     connect(fraPassword, &PannelloPassword::passwordScritta, this, &ParteRegistro::controllaPassword);
     connect(tblRegistro->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &ParteRegistro::aggiornaAzioni);

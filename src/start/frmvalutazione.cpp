@@ -160,7 +160,8 @@ void FrmValutazione::aggiornaStato()
 
 void FrmValutazione::aggiornaEsporta()
 {
-    optScelta[esporta]->setEnabled(tabParti->currentIndex() != sessione || !registroSerie().serie().empty());
+    const int parte = tabParti->currentIndex();
+    optScelta[esporta]->setEnabled(parte == registro || (parte == sessione && !registroSerie().serie().empty()));
 }
 
 void FrmValutazione::aggiornaElenco()
@@ -178,7 +179,7 @@ void FrmValutazione::aggiornaElenco()
 
 void FrmValutazione::Esporta()
 {
-    if (tabParti->currentIndex() != sessione) {
+    if (tabParti->currentIndex() == registro) {
         fraRegistro->Esporta();
         return;
     }

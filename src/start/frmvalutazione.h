@@ -20,7 +20,7 @@ class QTableWidget;
 // record, if anything, three parts: the scale by which the certificate grades
 // with the series done since the program started; the register of every
 // series kept ("Registro"); a pupil's progress ("Andamento"). "Esporta" saves
-// the list of the part shown as a CSV file.
+// the list of the first two as a CSV file.
 class FrmValutazione final : public Finestra
 {
     Q_OBJECT
@@ -32,8 +32,8 @@ public:
 
     /** Fills the list of this run's series again from the record of the series. */
     void aggiornaElenco();
-    /** Asks where to save the list of the part shown and saves it there; says where, or why
-        it could not. */
+    /** Asks where to save the list of the part shown (this run's series, or the register's)
+        and saves it there; says where, or why it could not. */
     void Esporta();
 
     /** The dialogs the window asks its questions in; tests put their own answers here. */

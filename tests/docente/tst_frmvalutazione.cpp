@@ -486,6 +486,28 @@ private slots:
         QCOMPARE(v->lblStato->text(), registroClasse().stato().riga);
         QCOMPARE(v->fraRegistro->lblConteggio->text(), QStringLiteral("Il registro non si può leggere."));
     }
+
+    // A record file another program holds: the record's line at the top says so while it lasts,
+    // and the register fills by itself once the file is free.
+    void registroBloccato()
+    {
+        QVERIFY(registroClasse().chiudi(std::chrono::seconds(10)));
+        QSqlDatabase detentore = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("detentore"));
+        detentore.setDatabaseName(m_ambiente->percorsoRegistro());
+        // In write-ahead mode only a connection in exclusive locking mode keeps the readers out.
+        QVERIFY(detentore.open() && QSqlQuery(detentore).exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"))
+                && QSqlQuery(detentore).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        m_ambiente->avviaRegistro();
+        FrmValutazione *v = apri();
+        QTRY_COMPARE(registroClasse().stato().guasto, Guasto::bloccato);
+        QTRY_COMPARE(v->lblStato->text(), registroClasse().stato().riga);
+        QVERIFY(QSqlQuery(detentore).exec(QStringLiteral("COMMIT")));
+        detentore.close();
+        detentore = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QStringLiteral("detentore"));
+        QTRY_COMPARE(mostrate(v->fraRegistro), QStringLiteral("s6,s5"));
+        QVERIFY(v->lblStato->text().startsWith(QStringLiteral("Registro in ordine")));
+    }
 };
 
 QTEST_MAIN(TstFrmValutazione)

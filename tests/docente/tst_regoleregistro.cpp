@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(domandaEliminaAlunno(serieProva("s5"), 3),
                  QStringLiteral("Eliminare le 3 serie di nicolò rossi? Saranno cancellate per sempre dal registro."));
         QCOMPARE(domandaEliminaFinoAl({2026, 12, 4}, 1),
-                 QStringLiteral("Eliminare la serie fino al 04/12/2026 compreso? Sarà cancellata per sempre dal registro."));
+                 QStringLiteral("Eliminare l'unica serie fino al 04/12/2026 compreso? Sarà cancellata per sempre dal registro."));
     }
 
     void fineAnno_data() { righeDa(anni); }
