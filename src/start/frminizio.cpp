@@ -8,6 +8,7 @@
 #include "frame/etichetta.h"
 #include "frame/finestre.h"
 #include "frame/pulsanteopzione.h"
+#include "frame/servizi.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -272,7 +273,11 @@ void frmInizio::premutoOperativita(int indice)
     modulo2().NomeAlunno.clear();
     if (indice == 0) {
         scriviLivelli();
-        Finestre::istanza().mostra(nomi::FrmOperativo);
+        const QString avviso = avvisoOperazione(modulo2().Operazione, nomeFileLivelli(modulo2().NomeProgramma));
+        if (avviso.isEmpty())
+            Finestre::istanza().mostra(nomi::FrmOperativo);
+        else
+            servizi().messaggio(avviso);
     } else {
         ChiudiFinestre();
     }

@@ -1,5 +1,7 @@
 #include "scelte.h"
 
+#include "exercise/generatore.h"
+
 QString descrizioneLivello(int minimo, int massimo)
 {
     return QStringLiteral("NUMERO MASSIMO da  %1 a %2").arg(minimo).arg(massimo);
@@ -28,4 +30,17 @@ Modulo2::int16 gruppoSeguente(Modulo2::int16 gruppo)
 {
     const int seguente = gruppo + 1;
     return static_cast<Modulo2::int16>(seguente >= 3 ? 1 : seguente);
+}
+
+QString avvisoOperazione(int operazione, const QString &fileLivelli)
+{
+    if (!segnoOperazione(operazione).isEmpty())
+        return {};
+    const QString esercizi = QStringLiteral("Gli esercizi si fanno con l'operazione 1 (addizione), 2 (sottrazione) "
+                                            "o 3 (moltiplicazione).");
+    // 4 to 7 are the worksheet window's own operations.
+    const QString perche = operazione >= 4 && operazione <= 7
+                               ? QStringLiteral("è solo per le schede: aprile dal menu \"Stampa schede\".")
+                               : QStringLiteral("non esiste.");
+    return QStringLiteral("L'operazione %1 scritta in %2 %3\n\n%4").arg(operazione).arg(fileLivelli, perche, esercizi);
 }

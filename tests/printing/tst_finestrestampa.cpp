@@ -118,7 +118,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(m_ambiente->stampanti().size(), size_t(1));
         QCOMPARE(m_ambiente->stampanti().front()->testi().first(),
-                 QStringLiteral("Nome  nicolò ROSSI      Data di stampa 05/12/2026"));
+                 "Nome  nicolò ROSSI      Data di stampa " + dataBreve(m_ambiente->orologio().oggi()));
     }
 
     void tastiera_data() { righeDa(tasti); }

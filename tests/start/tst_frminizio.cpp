@@ -15,6 +15,7 @@
 #include "start/frminizio.h"
 #include "start/frmvalutazione.h"
 #include "start/registroserie.h"
+#include "worksheets/frmstampaschede.h"
 #include "support/tabella.h"
 
 #include <QFile>
@@ -55,6 +56,17 @@ constexpr FileLetto fileLetti[] = {
     {"first start, no file", "", 1, ".1", "OBIETTIVI 1", " 1  1 \r\n"},
     {"2 2: subtraction, group 2", "2 2", 2, ".2", "OBIETTIVI 2", " 2  2 \r\n"},
     {"group 7 leaves the captions as built", " 3  7 \r\n", 3, "OPE", "OBIETTIVI", " 3  7 \r\n"},
+};
+
+// The operation in the settings file, then "Avanti" after an objective and a level: the exercise
+// window opens, or a message names why not (empty: none). The worksheet window's caption then.
+struct OperazioneLetta { const char *nome, *file, *avviso, *titoloSchede; };
+constexpr OperazioneLetta operazioniLette[] = {
+    {"3 trains multiplication", " 3  1 \r\n", "", "VEVIDUVIV - SOTTRAZIONI"},
+    {"4 is for the worksheets only", " 4  1 \r\n", "L'operazione 4 scritta in %1 è solo per le schede", "MOLTIPLICAZIONI"},
+    {"7 is for the worksheets only", "7,2", "L'operazione 7 scritta in %1 è solo per le schede",
+     "VEVIDUVIV - SOTTRAZIONI - MOLTIPLICAZIONI - DIVISIONI"},
+    {"0 is no operation", " 0  1 \r\n", "L'operazione 0 scritta in %1 non esiste.", "STAMPA SCHEDE"},
 };
 
 // How the start window is left: by "Esci" or by closing it.
@@ -192,6 +204,41 @@ private slots:
         QCOMPARE(fileLivelli(), QStringLiteral(" %1  %2 \r\n").arg(r.operazione).arg(gruppo).toLatin1());
     }
 
+    void operazioneLetta_data() { righeDa(operazioniLette); }
+
+    // "Avanti" with an operation the exercise window cannot train opens nothing and says why;
+    // the file keeps its bytes and the worksheet window works with that operation.
+    void operazioneLetta()
+    {
+        const OperazioneLetta &r = rigaDi(operazioniLette);
+        const QByteArray file(r.file);
+        QFile dat(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".dat"));
+        QVERIFY(dat.open(QIODevice::WriteOnly) && dat.write(file) == file.size());
+        dat.close();
+        frmInizio *f = carica();
+        premi(f->Option1[f->gruppoObiettivi() == 2 ? 3 : 0]);
+        premi(f->Option2[0]);
+        premi(f->Option3[0]);
+        const QString avviso = *r.avviso ? QString::fromUtf8(r.avviso).arg(dat.fileName()) : QString();
+        QCOMPARE(Finestre::istanza().caricata(nomi::FrmOperativo), avviso.isEmpty());
+        QCOMPARE(m_ambiente->messaggi().size(), avviso.isEmpty() ? 0 : 1);
+        QVERIFY(avviso.isEmpty() || m_ambiente->messaggi().constFirst().startsWith(avviso));
+        const int operazione = modulo2().Operazione;
+        QCOMPARE(fileLivelli(), QStringLiteral(" %1  %2 \r\n").arg(operazione).arg(f->gruppoObiettivi()).toLatin1());
+        QTRY_VERIFY_WITH_TIMEOUT(f->mnuSchede->isEnabled(), 10000);
+        f->mnuSchede->trigger();
+        auto *schede = qobject_cast<FrmStampaSchede *>(Finestre::istanza().trova(nomi::FrmStampaSchede));
+        QVERIFY(schede);
+        QCOMPARE(schede->windowTitle(), QLatin1String(r.titoloSchede));
+        premi(schede->Option1[1]);
+        premi(schede->Option3[0]);
+        QTest::mouseClick(schede->CmdSchedaAlunni, Qt::LeftButton);
+        // Each operation writes its own signs; 0 writes no line.
+        const QString riga = schede->LblOp[1]->text();
+        QCOMPARE(riga.isEmpty(), operazione == 0);
+        QVERIFY2(operazione != 4 || riga.contains(QLatin1String(" x ")), qPrintable(riga));
+    }
+
     void esci_data() { righeDa(uscite); }
 
     // The menu opens the grading and examples windows; "Esci", or closing the
@@ -249,9 +296,10 @@ private slots:
     void salvataggio()
     {
         const QString percorso = m_ambiente->cartella() + QStringLiteral("/manca/serie.csv");
-        // The clock starts at 10:00:00 on 05/12/2026.
-        const QStringList righe{"05/12/2026|10:01:40|UNITÀ; \"PIÙ\"|1|20|17|100|DISTINTO",
-                                "05/12/2026|in corso|UNITÀ; \"PIÙ\"|1|3|3|15|OTTIMO"};
+        // The clock starts at 10:00:00 on 5 December 2026.
+        const QString data = dataBreve(m_ambiente->orologio().oggi());
+        const QStringList righe{data + "|10:01:40|UNITÀ; \"PIÙ\"|1|20|17|100|DISTINTO",
+                                data + "|in corso|UNITÀ; \"PIÙ\"|1|3|3|15|OTTIMO"};
         FrmValutazione *v = apriValutazione();
         // In the exercise window: 20 operations, 17 right, then "Ricomincia" and 3 right.
         modulo2().DescrizioneObiettivo = QStringLiteral("UNITÀ; \"PIÙ\"");
@@ -274,9 +322,9 @@ private slots:
         v->sceltaFile = [&] { return buono.fileName(); };
         premi(v->optScelta[FrmValutazione::esporta]);
         QVERIFY(buono.open(QIODevice::ReadOnly));
-        const QString testo = QStringLiteral("Data;Ora di fine;Obiettivo;Livello;Operazioni;Risposte esatte;Secondi;"
-                                             "Valutazione\r\n05/12/2026;10:01:40;\"UNITÀ; \"\"PIÙ\"\"\";1;20;17;100;"
-                                             "DISTINTO\r\n05/12/2026;in corso;\"UNITÀ; \"\"PIÙ\"\"\";1;3;3;15;OTTIMO\r\n");
+        const QString testo = "Data;Ora di fine;Obiettivo;Livello;Operazioni;Risposte esatte;Secondi;Valutazione\r\n"
+                              + data + ";10:01:40;\"UNITÀ; \"\"PIÙ\"\"\";1;20;17;100;DISTINTO\r\n"
+                              + data + ";in corso;\"UNITÀ; \"\"PIÙ\"\"\";1;3;3;15;OTTIMO\r\n";
         QCOMPARE(buono.readAll(), QByteArray("\xEF\xBB\xBF") + testo.toUtf8());
     }
 
