@@ -12,7 +12,6 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -199,7 +198,9 @@ void frmInizio::alloScaricamento()
 
 void frmInizio::leggiLivelli()
 {
-    const LivelliLetti letti = leggiFileLivelli(QDir::current().filePath(nomeFileLivelli(modulo2().NomeProgramma)));
+    // The bare name: the file is opened in the current folder whatever bytes
+    // that folder's name holds (a Latin-1 name has no Unicode path to go by).
+    const LivelliLetti letti = leggiFileLivelli(nomeFileLivelli(modulo2().NomeProgramma));
     if (letti.operazione)
         modulo2().Operazione = *letti.operazione;
     m_gruppoObiettivi = letti.gruppo.value_or(1);
@@ -208,8 +209,7 @@ void frmInizio::leggiLivelli()
 void frmInizio::scriviLivelli() const
 {
     // A failed write is ignored: the file keeps its last good content.
-    scriviFileLivelli(QDir::current().filePath(nomeFileLivelli(modulo2().NomeProgramma)), modulo2().Operazione,
-                      m_gruppoObiettivi);
+    scriviFileLivelli(nomeFileLivelli(modulo2().NomeProgramma), modulo2().Operazione, m_gruppoObiettivi);
 }
 
 void frmInizio::RipristinaColori()
