@@ -3,6 +3,9 @@
 #include "frame/orologio.h"
 #include "printing/valutazione.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTime>
 
 #include <cmath>
@@ -38,7 +41,8 @@ QStringList intestazioniSerie()
     return {QStringLiteral("Data"),       QStringLiteral("Ora di fine"),
             QStringLiteral("Obiettivo"),  QStringLiteral("Livello"),
             QStringLiteral("Operazioni"), QStringLiteral("Risposte esatte"),
-            QStringLiteral("Secondi"),    QStringLiteral("Valutazione")};
+            QStringLiteral("Secondi"),    QStringLiteral("Valutazione"),
+            QStringLiteral("Note")};
 }
 
 QString oraDelGiorno(double secondi)
@@ -56,7 +60,17 @@ QStringList rigaSerie(const SerieRegistrata &serie)
             QString::number(serie.operazioni),
             QString::number(serie.esatte),
             QString::number(serie.secondi),
-            ValutazioneDaPunteggio(Punteggio(serie.esatte, serie.operazioni))};
+            ValutazioneDaPunteggio(Punteggio(serie.esatte, serie.operazioni)),
+            serie.operazioni < valutazione::minimoOperazioni
+                ? QStringLiteral("Nessun attestato: meno di %1 operazioni").arg(valutazione::minimoOperazioni)
+                : QString()};
+}
+
+QString fileCsvProposto()
+{
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString cartella = !documenti.isEmpty() && QFileInfo(documenti).isDir() ? documenti : QDir::homePath();
+    return QDir(cartella).filePath(QStringLiteral("serie.csv"));
 }
 
 QString testoCsv(const std::vector<SerieRegistrata> &serie)

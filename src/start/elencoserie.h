@@ -13,11 +13,16 @@
 QStringList intestazioniSerie();
 
 /** The row of one series: date, end time ("in corso" while under way),
-    objective, level, operations, right answers, seconds and the grade it earns. */
+    objective, level, operations, right answers, seconds, the grade it earns and
+    a note when it is too short for a certificate. */
 QStringList rigaSerie(const SerieRegistrata &serie);
 
 /** The time of day of seconds since midnight, "hh:mm:ss". */
 QString oraDelGiorno(double secondi);
+
+/** Where the export is proposed: serie.csv in the Documents folder, or in the
+    home folder when there is none. */
+QString fileCsvProposto();
 
 /** The list as CSV text: the headings, then one line per series; fields
     separated by semicolons, quoted when they hold a semicolon, a quote or a

@@ -26,9 +26,8 @@ constexpr int altezzaRigaScala = 330;
 constexpr std::array<int, 3> sinistreScala{240, 3000, 4800};
 constexpr std::array<int, 3> larghezzeScala{2700, 1700, 3000};
 
-QString sceltaConDialogo(QWidget *padre)
+QString sceltaConDialogo(QWidget *padre, const QString &proposto)
 {
-    const QString proposto = QDir::home().filePath(QStringLiteral("serie.csv"));
     return QFileDialog::getSaveFileName(padre, QStringLiteral("Esporta l'elenco delle serie"), proposto,
                                         QStringLiteral("File CSV (*.csv);;Tutti i file (*)"));
 }
@@ -58,7 +57,7 @@ bool salva(const QString &percorso, const QByteArray &contenuto)
 
 FrmValutazione::FrmValutazione(QWidget *parent)
     : Finestra(nomi::FrmValutazione, designTwips, parent)
-    , sceltaFile([this] { return sceltaConDialogo(this); })
+    , sceltaFile([this](const QString &proposto) { return sceltaConDialogo(this, proposto); })
 {
     setWindowTitle(QStringLiteral("Valutazione"));
     aspetto::impostaSfondo(area(), aspetto::giallinoChiaro);
@@ -158,13 +157,15 @@ void FrmValutazione::aggiornaElenco()
 
 void FrmValutazione::Esporta()
 {
-    const QString percorso = sceltaFile ? sceltaFile() : QString();
+    const QString percorso = sceltaFile ? sceltaFile(fileCsvProposto()) : QString();
     if (percorso.isEmpty())
         return;
-    if (!salva(percorso, contenutoFileCsv(registroSerie().serie())))
-        servizi().messaggio(QStringLiteral("Non è stato possibile salvare l'elenco in \"%1\". "
-                                           "Scegli un'altra cartella.")
-                                .arg(QDir::toNativeSeparators(percorso)));
+    const QString dove = QDir::toNativeSeparators(percorso);
+    if (salva(percorso, contenutoFileCsv(registroSerie().serie())))
+        servizi().messaggio(QStringLiteral("L'elenco è stato salvato in \"%1\".").arg(dove));
+    else
+        servizi().messaggio(
+            QStringLiteral("Non è stato possibile salvare l'elenco in \"%1\". Scegli un'altra cartella.").arg(dove));
 }
 
 void FrmValutazione::premuto(int indice)

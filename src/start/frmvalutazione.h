@@ -27,12 +27,13 @@ public:
 
     /** Fills the list again from the record of the series. */
     void aggiornaElenco();
-    /** Asks where to save the list and saves it there; a failed save shows a message. */
+    /** Asks where to save the list and saves it there; a message says where it went, or that
+        it could not be saved. */
     void Esporta();
 
-    /** Asks the user for the file to save into; an empty text means the choice was cancelled.
-        Qt's save dialog by default; tests put their own choice here. */
-    std::function<QString()> sceltaFile;
+    /** Asks the user for the file to save into, starting from the one proposed; an empty text
+        means the choice was cancelled. Qt's save dialog by default; tests put their own choice here. */
+    std::function<QString(const QString &proposto)> sceltaFile;
 
     // The buttons' places in their control array.
     enum Scelta : int { esporta = 0, chiudi = 1 };

@@ -62,5 +62,8 @@ QString scegliLivello(Modulo2 &stato, int indice);
  */
 QString avvisoOperazione(int operazione, const QString &fileLivelli);
 
+/** Why the examples window shows no example with that Operazione; empty for 1 to 3. */
+QString avvisoEsempi(int operazione, const QString &fileLivelli);
+
 /** The group after a press on "Cambia gli obiettivi": 1 and 2 alternate, anything else becomes 1. */
 Modulo2::int16 gruppoSeguente(Modulo2::int16 gruppo);

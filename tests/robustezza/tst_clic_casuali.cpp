@@ -144,7 +144,7 @@ private slots:
             }
             // The grading window's export goes to a file here, to a missing folder or nowhere, never to a dialog.
             if (auto *v = qobject_cast<FrmValutazione *>(Finestre::istanza().trova(nomi::FrmValutazione)))
-                v->sceltaFile = [&casuale] {
+                v->sceltaFile = [&casuale](const QString &) {
                     return QStringList{QStringLiteral("serie.csv"), QStringLiteral("/nessuna/serie.csv"), {}}[casuale.bounded(3)];
                 };
             const int primaFatte = modulo2().NumeroOperazioni;

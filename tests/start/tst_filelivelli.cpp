@@ -48,7 +48,8 @@ constexpr Lettura letture[] = {
 // its date in the short date format of LC_TIME.
 struct Registro { const char *nome; int operazioni, esatte; double tempo; float durata; const char *atteso; };
 constexpr Registro registri[] = {
-    {"afternoon end: 24 hours, whole seconds", 10, 5, 33.9, 12630.9f, "05/12/2026|13:30:30|A|4|10|5|33|SUFFICIENTE (!)"},
+    {"afternoon end: 24 hours, whole seconds", 10, 5, 33.9, 12630.9f, "05/12/2026|13:30:30|A|4|10|5|33|SUFFICIENTE (!)|"},
+    {"9 operations: no certificate", 9, 9, 20, 60, "05/12/2026|10:01:00|A|4|9|9|20|OTTIMO|Nessun attestato: meno di 10 operazioni"},
     {"left before any answer: dropped", 0, 0, 0, 10, ""},
 };
 

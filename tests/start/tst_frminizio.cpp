@@ -20,6 +20,7 @@
 
 #include <QFile>
 #include <QGroupBox>
+#include <QScopeGuard>
 #include <QTableWidget>
 
 using namespace prova;
@@ -67,6 +68,21 @@ constexpr OperazioneLetta operazioniLette[] = {
     {"7 is for the worksheets only", "7,2", "L'operazione 7 scritta in %1 è solo per le schede",
      "VEVIDUVIV - SOTTRAZIONI - MOLTIPLICAZIONI - DIVISIONI"},
     {"0 is no operation", " 0  1 \r\n", "L'operazione 0 scritta in %1 non esiste.", "STAMPA SCHEDE"},
+};
+
+// The export's proposed file: with a Documents folder in the home folder or without.
+struct Proposta { const char *nome; bool documenti; const char *file; };
+constexpr Proposta proposte[] = {
+    {"Documents", true, "Documents/serie.csv"},
+    {"no Documents: the home folder", false, "serie.csv"},
+};
+
+// The examples window with an operation the exercise window does not train: the header's
+// operation and the notice that takes the rows' place.
+struct SenzaEsempi { const char *nome; int operazione; const char *perche; };
+constexpr SenzaEsempi senzaEsempi[] = {
+    {"4, a worksheet operation", 4, "L'operazione 4 scritta in TARVELO.dat è solo per le schede"},
+    {"0, no operation", 0, "L'operazione 0 scritta in TARVELO.dat non esiste."},
 };
 
 // How the start window is left: by "Esci" or by closing it.
@@ -270,7 +286,9 @@ private slots:
         const Grado &r = rigaDi(scalaVoti);
         const auto indice = static_cast<std::size_t>(&r - scalaVoti);
         const QStringList riga{r.voto, r.punteggio, r.quota};
-        const auto &lbl = apriValutazione()->lblScala.at(indice);
+        FrmValutazione *v = apriValutazione();
+        QVERIFY(v->lblRegole->text().contains(QLatin1String("arrotondato per difetto")));
+        const auto &lbl = v->lblScala.at(indice);
         QCOMPARE(QStringList({lbl[0]->text(), lbl[1]->text(), lbl[2]->text()}), riga);
         for (const int operazioni : {10, 100}) {
             const int esatte = r.percento * operazioni / 100;
@@ -298,8 +316,8 @@ private slots:
         const QString percorso = m_ambiente->cartella() + QStringLiteral("/manca/serie.csv");
         // The clock starts at 10:00:00 on 5 December 2026.
         const QString data = dataBreve(m_ambiente->orologio().oggi());
-        const QStringList righe{data + "|10:01:40|UNITÀ; \"PIÙ\"|1|20|17|100|DISTINTO",
-                                data + "|in corso|UNITÀ; \"PIÙ\"|1|3|3|15|OTTIMO"};
+        const QStringList righe{data + "|10:01:40|UNITÀ; \"PIÙ\"|1|20|17|100|DISTINTO|",
+                                data + "|in corso|UNITÀ; \"PIÙ\"|1|3|3|15|OTTIMO|Nessun attestato: meno di 10 operazioni"};
         FrmValutazione *v = apriValutazione();
         // In the exercise window: 20 operations, 17 right, then "Ricomincia" and 3 right.
         modulo2().DescrizioneObiettivo = QStringLiteral("UNITÀ; \"PIÙ\"");
@@ -312,20 +330,75 @@ private slots:
         QApplication::sendEvent(v, &attivazione);
         QCOMPARE(righeTabella(v->tblSerie), righe);
         QVERIFY(!v->lblNessunaSerie->isVisibleTo(v));
-        v->sceltaFile = [&] { return percorso; };
+        v->sceltaFile = [&](const QString &) { return percorso; };
         premi(v->optScelta[FrmValutazione::esporta]);
         QCOMPARE(m_ambiente->messaggi(), QStringList(QStringLiteral("Non è stato possibile salvare l'elenco in \"%1\". "
                                                                    "Scegli un'altra cartella.").arg(percorso)));
         QCOMPARE(righeTabella(v->tblSerie), righe);
 
         QFile buono(m_ambiente->cartella() + QStringLiteral("/serie è.csv"));
-        v->sceltaFile = [&] { return buono.fileName(); };
+        v->sceltaFile = [&](const QString &) { return buono.fileName(); };
         premi(v->optScelta[FrmValutazione::esporta]);
+        QCOMPARE(m_ambiente->messaggi().last(), QStringLiteral("L'elenco è stato salvato in \"%1\".").arg(buono.fileName()));
         QVERIFY(buono.open(QIODevice::ReadOnly));
-        const QString testo = "Data;Ora di fine;Obiettivo;Livello;Operazioni;Risposte esatte;Secondi;Valutazione\r\n"
-                              + data + ";10:01:40;\"UNITÀ; \"\"PIÙ\"\"\";1;20;17;100;DISTINTO\r\n"
-                              + data + ";in corso;\"UNITÀ; \"\"PIÙ\"\"\";1;3;3;15;OTTIMO\r\n";
+        const QString testo = "Data;Ora di fine;Obiettivo;Livello;Operazioni;Risposte esatte;Secondi;Valutazione;Note\r\n"
+                              + data + ";10:01:40;\"UNITÀ; \"\"PIÙ\"\"\";1;20;17;100;DISTINTO;\r\n"
+                              + data + ";in corso;\"UNITÀ; \"\"PIÙ\"\"\";1;3;3;15;OTTIMO;"
+                                       "Nessun attestato: meno di 10 operazioni\r\n";
         QCOMPARE(buono.readAll(), QByteArray("\xEF\xBB\xBF") + testo.toUtf8());
+    }
+
+    void proposta_data() { righeDa(proposte); }
+
+    // The export starts in Documents, or in the home folder; cancelling saves nothing and says nothing.
+    void proposta()
+    {
+        const Proposta &r = rigaDi(proposte);
+        const QString casa = m_ambiente->cartella() + QStringLiteral("/casa");
+        QVERIFY(QDir().mkpath(casa + (r.documenti ? "/Documents" : "")));
+        const QByteArray primaCasa = qgetenv("HOME"), primaConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(casa));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(casa + "/.config"));
+        const auto ripristina = qScopeGuard([&] {
+            qputenv("HOME", primaCasa);
+            qputenv("XDG_CONFIG_HOME", primaConfig);
+        });
+        registroSerie().inizia(modulo2(), m_ambiente->orologio());
+        modulo2().NumeroOperazioni = 1;
+        registroSerie().aggiorna(modulo2());
+        FrmValutazione *v = apriValutazione();
+        QString proposto;
+        v->sceltaFile = [&proposto](const QString &file) {
+            proposto = file;
+            return QString();
+        };
+        premi(v->optScelta[FrmValutazione::esporta]);
+        QCOMPARE(proposto, casa + '/' + QLatin1String(r.file));
+        QCOMPARE(m_ambiente->messaggi(), QStringList());
+    }
+
+    void senzaEsempi_data() { righeDa(::senzaEsempi); }
+
+    // No row and no "Altri esempi", the operation's number and why in the window; once the
+    // operation is one the window trains, the examples come back.
+    void senzaEsempi()
+    {
+        const SenzaEsempi &r = rigaDi(::senzaEsempi);
+        modulo2().Operazione = static_cast<Modulo2::int16>(r.operazione);
+        modulo2().NomeProgramma = QStringLiteral("TARVELO");
+        auto *e = qobject_cast<FrmEsemplicazione *>(Finestre::istanza().mostra(nomi::FrmEsemplicazione));
+        QCOMPARE(e->Label1[0]->text(), QStringLiteral("   Operazione:    %1").arg(r.operazione));
+        QVERIFY(e->lblAvviso->isVisibleTo(e) && !e->optScelta[FrmEsemplicazione::altriEsempi]->isEnabled());
+        QVERIFY(e->lblAvviso->text().startsWith(QLatin1String("Gli esempi sono per l'addizione, la sottrazione e la "
+                                                              "moltiplicazione")));
+        QVERIFY2(e->lblAvviso->text().contains(QString::fromUtf8(r.perche)), qPrintable(e->lblAvviso->text()));
+        for (const RigaOperazione *riga : e->frmEsempio)
+            QVERIFY(!riga->isVisibleTo(e));
+        modulo2().Operazione = 2;
+        QEvent attivazione(QEvent::WindowActivate);
+        QApplication::sendEvent(e, &attivazione);
+        QVERIFY(!e->lblAvviso->isVisibleTo(e) && e->frmEsempio[0]->isVisibleTo(e));
+        QCOMPARE(e->Label1[0]->text(), QStringLiteral("   Operazione:    SOTTRAZIONE"));
     }
 
     void esempi_data()
