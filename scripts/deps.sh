@@ -7,6 +7,7 @@
 #                  window manager, and the it_IT and en_US locales that the
 #                  date tests run under)
 #   deps.sh fuzz   what building and fuzzing needs
+#   deps.sh bench  what the benchmark needs (a virtual display)
 set -euo pipefail
 
 pacchetti=(build-essential cmake qt6-base-dev libcups2-dev qt6-translations-l10n fonts-liberation librsvg2-bin)
@@ -14,6 +15,9 @@ locali=()
 if [ "${1:-}" = test ]; then
     pacchetti+=(cups-daemon cups-client poppler-utils desktop-file-utils appstream xvfb openbox locales)
     locali=(it_IT.UTF-8 en_US.UTF-8)
+fi
+if [ "${1:-}" = bench ]; then
+    pacchetti+=(xvfb)
 fi
 if [ "${1:-}" = test ] || [ "${1:-}" = fuzz ]; then
     pacchetti+=(clang libclang-rt-14-dev)

@@ -287,7 +287,25 @@ void frmInizio::ApriTendine()
 {
     m_tendinaTwips = designTwips.width() / 2;
     disponiTendine();
-    m_timerTendine.start();
+    // The timer starts once the closed curtains are on screen (eventFilter):
+    // a tick before the first paint would open a gap the pupil never saw
+    // closing, and make the window paint the controls behind it at start-up.
+    m_tendineChiuse = true;
+    Picture1->installEventFilter(this);
+}
+
+bool frmInizio::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    if (oggetto == Picture1 && evento->type() == QEvent::Paint && m_tendineChiuse) {
+        m_tendineChiuse = false;
+        m_timerTendine.start();
+    }
+    return Finestra::eventFilter(oggetto, evento);
+}
+
+bool frmInizio::tendineAperte() const
+{
+    return !m_tendineChiuse && !m_timerTendine.isActive();
 }
 
 void frmInizio::tickTendine()

@@ -1,5 +1,5 @@
 // The large windows on a real X display managed by a window manager (Xvfb and
-// openbox, started by tests/support/xvfb/con-openbox.sh): each opens maximized
+// openbox, started by tests/support/xvfb/con-xvfb.sh --openbox): each opens maximized
 // and lays its controls out for the client area the window manager really
 // gives it, on its first opening and when it is shown again.
 #include "support/ambienteprova.h"
@@ -114,7 +114,7 @@ class TstIngrandite final : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "run it through con-openbox.sh");
+        QVERIFY2(QGuiApplication::platformName() == QLatin1String("xcb"), "run it through con-xvfb.sh --openbox");
         QTRY_VERIFY2_WITH_TIMEOUT(!proprieta(radice(), "_NET_SUPPORTING_WM_CHECK").empty(),
                                   "no window manager on the display", 10000);
     }

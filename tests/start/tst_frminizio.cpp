@@ -170,6 +170,19 @@ private slots:
         QVERIFY(f->mnuSchede->isEnabled());
     }
 
+    // The curtains open only once they have been seen closed: loaded and not shown, they stay
+    // where they are.
+    void tendineVisteChiuse()
+    {
+        auto *f = static_cast<frmInizio *>(Finestre::istanza().carica(nomi::frmInizio));
+        const int chiusa = f->Picture1->width();
+        QTest::qWait(100);
+        QVERIFY(f->Picture1->width() == chiusa && !f->tendineAperte());
+        carica();
+        QTRY_VERIFY_WITH_TIMEOUT(f->tendineAperte(), 10000);
+        QVERIFY(f->Picture1->width() < chiusa);
+    }
+
     void riepilogo_data() { righeDa(riepiloghi); }
 
     // The summary lines and values of the choices; the red mark on the level, the objective's gone.

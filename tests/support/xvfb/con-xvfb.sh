@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# Runs a command on a virtual X display of its own (Xvfb, 1280x1024) managed by
-# openbox, as a desktop would be, then stops both; the command's exit status is
-# the script's.
-#   con-openbox.sh <command> [arguments...]
+# Runs a command on a virtual X display of its own (Xvfb, 1280x1024), managed
+# by openbox as a desktop would be when asked, then stops them; the command's
+# exit status is the script's.
+#   con-xvfb.sh [--openbox] <command> [arguments...]
 # The display is the first free one of ten from TARVELO_PRIMO_DISPLAY (120) on.
 # The command finds the display in DISPLAY and runs on Qt's xcb platform; the
 # session bus is left unreachable, so that nothing starts one and leaves it behind.
 set -euo pipefail
 
+wm=false
+if [ "${1:-}" = --openbox ]; then
+    wm=true
+    shift
+fi
 cartella=$(mktemp -d)
 xvfb=
 openbox=
@@ -39,8 +44,10 @@ fi
 
 export DISPLAY=":$numero" QT_QPA_PLATFORM=xcb DBUS_SESSION_BUS_ADDRESS="unix:path=$cartella/nessun-bus"
 export XDG_CONFIG_HOME="$cartella/config" XDG_CACHE_HOME="$cartella/cache"
-openbox --sm-disable >"$cartella/openbox.log" 2>&1 &
-openbox=$!
+if $wm; then
+    openbox --sm-disable >"$cartella/openbox.log" 2>&1 &
+    openbox=$!
+fi
 
 stato=0
 "$@" || stato=$?
