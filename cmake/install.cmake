@@ -32,6 +32,35 @@ else()
   message(WARNING "rsvg-convert not found (package librsvg2-bin): only the SVG icon is installed")
 endif()
 
+# The licence in Debian's machine-readable form, the changelog and the manual
+# pages (English, and Italian under it/), as a Debian package carries them:
+# the last three gzipped with no time stamp.
+set(TARVELO_DOC ${CMAKE_INSTALL_DATADIR}/doc/tarvelo)
+install(FILES ${TARVELO_DIST}/copyright DESTINATION ${TARVELO_DOC})
+file(STRINGS ${TARVELO_DIST}/changelog voce LIMIT_COUNT 1)
+if(NOT voce MATCHES "^tarvelo \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "dist/changelog must open with an entry for version ${PROJECT_VERSION}")
+endif()
+set(TARVELO_COMPRESSI
+  changelog ${TARVELO_DOC}
+  man/TARVELO.1 ${CMAKE_INSTALL_MANDIR}/man1
+  man/TARVELO.it.1 ${CMAKE_INSTALL_MANDIR}/it/man1)
+set(compressi "")
+while(TARVELO_COMPRESSI)
+  list(POP_FRONT TARVELO_COMPRESSI origine destinazione)
+  get_filename_component(nome ${origine} NAME)
+  string(REPLACE ".it." "." installato ${nome})
+  set(gz ${CMAKE_CURRENT_BINARY_DIR}/gz/${destinazione}/${installato}.gz)
+  add_custom_command(OUTPUT ${gz}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/gz/${destinazione}
+    COMMAND gzip -9nc ${TARVELO_DIST}/${origine} > ${gz}
+    DEPENDS ${TARVELO_DIST}/${origine}
+    COMMENT "Gzipping ${origine}")
+  install(FILES ${gz} DESTINATION ${destinazione})
+  list(APPEND compressi ${gz})
+endwhile()
+add_custom_target(tarvelo_documenti ALL DEPENDS ${compressi})
+
 # Installing and packing take what is built and build nothing themselves
 # (scripts/deb.sh builds first), as `cmake --install` already does.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
@@ -40,14 +69,22 @@ set(CPACK_PACKAGE_NAME tarvelo)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Ormido <tarvelo@ormido.it>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Esercizi di aritmetica in riga per la scuola primaria")
+set(CPACK_PACKAGE_DESCRIPTION [=[
+Con TARVELO l'alunno della scuola primaria si esercita nelle addizioni, nelle
+sottrazioni e nelle moltiplicazioni scritte in riga con numeri interi: sceglie
+un obiettivo e un livello e risolve 20 operazioni di fila con la tastiera sullo
+schermo. Alla fine stampa l'elenco delle operazioni svolte e un attestato
+con il giudizio. L'insegnante stampa schede di 60 operazioni per la classe, per
+gli alunni e con le soluzioni.]=])
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The Qt libraries come from the executable's own links; the xcb and CUPS
-# plugins ship with libqt6gui6 and libqt6printsupport6. The fonts give the
+# The Qt libraries come from the executable's own links; the xcb plugin ships
+# with libqt6gui6. The fonts give the
 # Arial and Courier New metrics the pages are laid out for, the translations
-# put Qt's own dialogs in Italian; libcups2 is loaded at the first page to ask
-# whether the queue takes jobs.
+# put Qt's own dialogs in Italian; libcups2 is loaded at the first page, which
+# it hands over to the print server.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libcups2")
 include(CPack)

@@ -1,8 +1,7 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
-
-class QImage;
 
 // How a printed page went.
 enum class EsitoStampa {
@@ -49,8 +48,15 @@ public:
      * the next text continues on the same line. An empty text is an empty line.
      */
     virtual void stampa(const QString &testo, bool aCapo = true) = 0;
-    /** Draws the image with its top-left corner at x, y (twips), at its natural size. */
-    virtual void disegnaImmagine(const QImage &immagine, int x, int y) = 0;
+    /** Text printed from now on takes this colour (0x00BBGGRR); black until set. */
+    virtual void impostaColore(quint32 coloreBgr) = 0;
+    /** Width of the text in the current font, in twips, as the printer will print it. */
+    virtual double larghezzaTesto(const QString &testo) const = 0;
+    /**
+     * Fills the box (twips) with the colour (0x00BBGGRR). Whatever is printed
+     * afterwards on the page shows only inside the box.
+     */
+    virtual void disegnaRiquadro(const QRect &riquadro, quint32 coloreBgr) = 0;
     /** Ends the document and sends the page; false when the page did not go out. */
     virtual bool fineDocumento() = 0;
 

@@ -2,16 +2,40 @@
 
 #include "modulo2.h"
 #include "servizi.h"
-#include "statocoda.h"
 #include "unita.h"
 
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QImage>
-#include <QPrinterInfo>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QStandardPaths>
+
+namespace {
+// The wait cursor while a page goes out; shown at once, as no event is
+// handled until the page has gone.
+class CursoreAttesa final
+{
+public:
+    CursoreAttesa()
+    {
+        QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        QGuiApplication::sync();
+    }
+    ~CursoreAttesa() { QGuiApplication::restoreOverrideCursor(); }
+    CursoreAttesa(const CursoreAttesa &) = delete;
+    CursoreAttesa &operator=(const CursoreAttesa &) = delete;
+};
+
+QString nomeDocumento()
+{
+    return modulo2().NomeProgramma.isEmpty() ? QStringLiteral("TARVELO") : modulo2().NomeProgramma;
+}
+} // namespace
 
 QStringList fontDellaStampante()
 {
@@ -26,73 +50,71 @@ QStringList fontDellaStampante()
     return elenco;
 }
 
-QString percorsoPdfDiRiserva()
+QPageSize formatoPagina(const QString &media)
 {
-    QString cartella = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (cartella.isEmpty() || !QDir(cartella).exists())
-        cartella = QDir::currentPath();
-    const QString base = modulo2().NomeProgramma.isEmpty() ? QStringLiteral("TARVELO") : modulo2().NomeProgramma;
-    const QString ora = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"));
-    return QDir(cartella).filePath(base + QLatin1Char('-') + ora + QStringLiteral(".pdf"));
+    // PWG self-describing names end in the size: class_name_WxHunit.
+    static const QRegularExpression pwg(QStringLiteral("_(\\d+(?:\\.\\d+)?)x(\\d+(?:\\.\\d+)?)(mm|in)$"));
+    const QRegularExpressionMatch misure = pwg.match(media);
+    if (misure.hasMatch()) {
+        const QPageSize::Unit unita =
+            misure.captured(3) == QLatin1String("mm") ? QPageSize::Millimeter : QPageSize::Inch;
+        const QPageSize trovato(QSizeF(misure.captured(1).toDouble(), misure.captured(2).toDouble()), unita, QString(),
+                                QPageSize::FuzzyMatch);
+        if (trovato.isValid())
+            return trovato;
+    }
+    for (int id = 0; id <= QPageSize::LastPageSize; ++id) {
+        const auto formato = static_cast<QPageSize::PageSizeId>(id);
+        if (!media.isEmpty() && QPageSize::key(formato).compare(media, Qt::CaseInsensitive) == 0)
+            return QPageSize(formato);
+    }
+    return QPageSize(QPageSize::A4);
 }
 
-StampanteReale::StampanteReale()
-    : m_printer(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution)
+QStringList percorsiPdfDiRiserva()
 {
-    m_printer.setFullPage(true);
-    // Queues that declare no colour model default to grey, which would print
-    // the certificate's red lines grey.
-    m_printer.setColorMode(QPrinter::Color);
-    m_printer.setDocName(modulo2().NomeProgramma);
+    const QString nome = nomeDocumento() + QLatin1Char('-')
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz")) + QStringLiteral(".pdf");
+    QStringList percorsi;
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!documenti.isEmpty() && QDir(documenti).exists())
+        percorsi.append(QDir(documenti).filePath(nome));
+    percorsi.append(QDir::current().filePath(nome));
+    return percorsi;
+}
+
+QString motivoPdf(EsitoCups esito, const QString &coda)
+{
+    switch (esito) {
+    case EsitoCups::Inviata:
+        return {};
+    case EsitoCups::NessunaStampante:
+        return QStringLiteral("Nessuna stampante disponibile");
+    case EsitoCups::NonRisponde:
+        return coda.isEmpty() ? QStringLiteral("Il servizio di stampa non risponde")
+                              : QStringLiteral("La stampante %1 non risponde").arg(coda);
+    case EsitoCups::NonAccetta:
+        return QStringLiteral("La stampante %1 non accetta lavori").arg(coda);
+    case EsitoCups::Rifiutata:
+        return QStringLiteral("La stampante %1 ha rifiutato la pagina").arg(coda);
+    }
+    return {};
+}
+
+StampanteReale::StampanteReale(std::chrono::milliseconds attesaMassima)
+    : m_attesaMassima(attesaMassima)
+{
+    // No margins: positions count from the paper's top-left corner.
+    m_pdf.setPageMargins(QMarginsF());
+    m_pdf.setCreator(nomeDocumento());
+    m_pdf.setTitle(nomeDocumento());
 }
 
 StampanteReale::~StampanteReale() = default;
 
 double StampanteReale::pixel(int twips) const
 {
-    return twips * m_printer.resolution() / unita::twipsPerPollice;
-}
-
-bool StampanteReale::iniziaPagina()
-{
-    if (iniziaSullaStampante() || iniziaSulPdf())
-        return true;
-    m_errore = true;
-    servizi().messaggio(QStringLiteral("Impossibile stampare. %1 e il file %2 non può essere scritto.")
-                            .arg(m_motivoPdf, QDir::toNativeSeparators(m_filePdf)));
-    return false;
-}
-
-bool StampanteReale::iniziaSullaStampante()
-{
-    // With no print server QPrinter quietly turns into a PDF printer with no
-    // file name: that is where "no printer" shows.
-    const QString nome = m_printer.printerName();
-    if (m_printer.outputFormat() != QPrinter::NativeFormat || nome.isEmpty()) {
-        m_motivoPdf = QStringLiteral("Nessuna stampante disponibile");
-        return false;
-    }
-    // A queue that rejects jobs takes the page and drops it, and Qt does not
-    // say so: ask first, and keep the page in a file instead.
-    const StatoCoda stato = statoCoda(nome);
-    if (!stato.accettaLavori) {
-        m_motivoPdf = QStringLiteral("La stampante %1 non accetta lavori").arg(nome);
-        return false;
-    }
-    if (!m_painter.begin(&m_printer)) {
-        m_motivoPdf = QStringLiteral("La stampante %1 non risponde").arg(nome);
-        return false;
-    }
-    m_codaFerma = stato.ferma;
-    return true;
-}
-
-bool StampanteReale::iniziaSulPdf()
-{
-    m_filePdf = percorsoPdfDiRiserva();
-    m_printer.setOutputFormat(QPrinter::PdfFormat);
-    m_printer.setOutputFileName(m_filePdf);
-    return m_painter.begin(&m_printer);
+    return twips * m_pdf.resolution() / unita::twipsPerPollice;
 }
 
 int StampanteReale::numeroFont() const
@@ -121,6 +143,16 @@ void StampanteReale::impostaGrassetto(bool grassetto)
     m_font.setBold(grassetto);
 }
 
+void StampanteReale::impostaColore(quint32 coloreBgr)
+{
+    m_colore = QColor::fromRgb(unita::coloreDaBgr(coloreBgr));
+}
+
+double StampanteReale::larghezzaTesto(const QString &testo) const
+{
+    return unita::pixelInTwips(QFontMetricsF(m_font, &m_pdf).horizontalAdvance(testo), m_pdf.resolution());
+}
+
 void StampanteReale::posiziona(int x, int y)
 {
     m_x = pixel(x);
@@ -141,13 +173,15 @@ void StampanteReale::stampa(const QString &testo, bool aCapo)
 {
     if (m_errore)
         return;
-    // Measured on the printer itself, as the page will be drawn there.
-    const QFontMetricsF metrica(m_font, &m_printer);
+    // Measured at the printer's resolution, as the page will be drawn.
+    const QFontMetricsF metrica(m_font, &m_pdf);
     // The print position is the top of the line; Qt draws on the baseline.
-    m_pagina.push_back([font = m_font, base = QPointF(m_x, m_y + metrica.ascent()), testo](QPainter &pittore) {
-        pittore.setFont(font);
-        pittore.drawText(base, testo);
-    });
+    m_pagina.push_back(
+        [font = m_font, colore = m_colore, base = QPointF(m_x, m_y + metrica.ascent()), testo](QPainter &pittore) {
+            pittore.setFont(font);
+            pittore.setPen(colore);
+            pittore.drawText(base, testo);
+        });
     if (aCapo) {
         m_x = 0;
         m_y += metrica.height();
@@ -156,37 +190,83 @@ void StampanteReale::stampa(const QString &testo, bool aCapo)
     }
 }
 
-void StampanteReale::disegnaImmagine(const QImage &immagine, int x, int y)
+void StampanteReale::disegnaRiquadro(const QRect &riquadro, quint32 coloreBgr)
 {
-    if (m_errore || immagine.isNull())
+    if (m_errore)
         return;
-    // Natural size: the image's own dots per inch decide how large it comes out.
-    const double dpiImmagine = immagine.dotsPerMeterX() > 0 ? immagine.dotsPerMeterX() * 0.0254 : 96.0;
-    const double scala = m_printer.resolution() / dpiImmagine;
-    const QRectF dove(pixel(x), pixel(y), immagine.width() * scala, immagine.height() * scala);
-    m_pagina.push_back([immagine, dove](QPainter &pittore) { pittore.drawImage(dove, immagine); });
+    const QRectF dove(QPointF(pixel(riquadro.left()), pixel(riquadro.top())),
+                      QSizeF(pixel(riquadro.width()), pixel(riquadro.height())));
+    m_pagina.push_back([dove, colore = QColor::fromRgb(unita::coloreDaBgr(coloreBgr))](QPainter &pittore) {
+        pittore.fillRect(dove, colore);
+        pittore.setClipRect(dove);
+    });
+}
+
+QByteArray StampanteReale::documento(const QPageSize &formato)
+{
+    m_pdf.setPageSize(formato);
+    if (!m_uscita.open(QIODevice::WriteOnly))
+        return {};
+    QPainter pittore;
+    if (!pittore.begin(&m_pdf))
+        return {};
+    for (const auto &disegna : m_pagina)
+        disegna(pittore);
+    m_pagina.clear();
+    return pittore.end() ? m_uscita.data() : QByteArray();
+}
+
+bool StampanteReale::salvaPdf(const QByteArray &pdf, const QString &motivo)
+{
+    QString percorso;
+    for (const QString &tentativo : percorsiPdfDiRiserva()) {
+        percorso = tentativo;
+        QFile file(percorso);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            continue;
+        if (file.write(pdf) == pdf.size() && file.flush()) {
+            servizi().messaggio(QStringLiteral("%1: la pagina è stata salvata nel file\n%2")
+                                    .arg(motivo, QDir::toNativeSeparators(percorso)));
+            return true;
+        }
+        file.remove(); // a file cut short is no page
+    }
+    m_errore = true;
+    servizi().messaggio(QStringLiteral("Impossibile stampare. %1 e il file %2 non può essere scritto.")
+                            .arg(motivo, QDir::toNativeSeparators(percorso)));
+    return false;
 }
 
 bool StampanteReale::fineDocumento()
 {
-    if (m_errore || !iniziaPagina())
+    if (m_errore)
         return false;
-    for (const auto &disegna : m_pagina)
-        disegna(m_painter);
-    m_pagina.clear();
-    if (!m_painter.end()) {
+    std::optional<CodaCups> coda;
+    QByteArray pdf;
+    EsitoCups esito = EsitoCups::NessunaStampante;
+    {
+        const CursoreAttesa attesa;
+        ServerCups server{QDeadlineTimer(m_attesaMassima)};
+        // The queue's paper decides the page's size.
+        coda = server.codaPredefinita();
+        pdf = documento(formatoPagina(coda ? coda->formato : QString()));
+        if (!pdf.isEmpty() && coda && coda->accettaLavori)
+            server.invia(coda->nome, pdf, nomeDocumento());
+        esito = server.esito();
+    }
+    // The messages come after the wait cursor has gone.
+    if (pdf.isEmpty()) {
         m_errore = true;
-        servizi().messaggio(QStringLiteral("La stampante non ha accettato la pagina: controlla che sia accesa e "
-                                           "collegata, poi riprova."));
+        servizi().messaggio(QStringLiteral("Impossibile stampare: la pagina non può essere preparata."));
         return false;
     }
-    if (!m_filePdf.isEmpty()) {
-        servizi().messaggio(QStringLiteral("%1: la pagina è stata salvata nel file\n%2")
-                                .arg(m_motivoPdf, QDir::toNativeSeparators(m_filePdf)));
-    } else if (m_codaFerma) {
+    const QString nome = coda ? coda->nome : QString();
+    if (esito != EsitoCups::Inviata)
+        return salvaPdf(pdf, motivoPdf(esito, nome));
+    if (coda->ferma) {
         servizi().messaggio(QStringLiteral("La stampante %1 è ferma: la pagina resta in coda e sarà stampata "
                                            "quando la stampante verrà riattivata.")
-                                .arg(m_printer.printerName()));
+                                .arg(nome));
     }
     return true;
 }

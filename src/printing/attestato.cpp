@@ -1,6 +1,7 @@
 #include "attestato.h"
 
 #include "maiuscolainiziale.h"
+#include "superficiestampante.h"
 #include "valutazione.h"
 
 #include "frame/modulo2.h"
@@ -39,12 +40,12 @@ DatiAttestato PreparaAttestato(Modulo2 &m, const QString &nomeEseguibile, const 
             m.Valutazione,        m.RisposteEsatte, m.NumeroOperazioni,     dataBreve(oggi)};
 }
 
-bool StampaAttestato(Stampante &stampante, const QImage &immagine)
+bool StampaAttestato(Stampante &stampante, const QVector<RigaAttestato> &righe)
 {
-    constexpr int x = 1000;
-    constexpr int y = 100;
-    stampante.stampa(QString());
-    stampante.disegnaImmagine(immagine, x, y);
+    {
+        SuperficieStampante superficie(stampante, attestato::riquadroStampato, attestato::sfondo);
+        DisegnaAttestato(superficie, righe);
+    }
     return stampante.fineDocumento();
 }
 

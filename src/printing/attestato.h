@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QVector>
 
 class QDate;
-class QImage;
 class Stampante;
 struct Modulo2;
 
@@ -41,6 +41,16 @@ inline const FontAttestato fontIniziale{QStringLiteral("MS Sans Serif"), 8.25, t
 constexpr int righeVuoteIniziali = 3;
 constexpr quint32 rosso = 0x000000FFu;
 constexpr quint32 nero = 0x00000000u;
+/** The picture's background. */
+constexpr quint32 sfondo = 0x00FFFFC0u;
+/**
+ * The picture's box on the printed page, in twips, whatever the screen: the
+ * design's 3750 x 5205 enlarged 1.8 times, so that every line fits at its size
+ * in points (at the design size the title overflows the sides and the score
+ * and the date fall below the bottom). Centred across an A4 sheet and one inch
+ * from the top, it lies inside the printable area of A4 and Letter paper.
+ */
+constexpr QRect riquadroStampato{2578, 1440, 6750, 9369};
 } // namespace attestato
 
 // What the certificate shows, from the shared state.
@@ -65,8 +75,9 @@ QVector<RigaAttestato> righeAttestato(const DatiAttestato &dati);
  */
 DatiAttestato PreparaAttestato(Modulo2 &m, const QString &nomeEseguibile, const QDate &oggi);
 
-// A picture that can be written on like a page, in pixels: a current
-// position that each printed line moves to the start of the next line.
+// A picture that can be written on like a page, in its own unit (pixels on the
+// screen, twips on paper): a current position that each printed line moves to
+// the start of the next line.
 class SuperficieAttestato
 {
 public:
@@ -77,9 +88,9 @@ public:
 
     virtual void impostaFont(const FontAttestato &font) = 0;
     virtual void impostaColore(quint32 coloreBgr) = 0;
-    /** Inner width of the picture, in pixels. */
+    /** Inner width of the picture. */
     virtual double larghezzaInterna() const = 0;
-    /** Width of the text in the current font, in pixels. */
+    /** Width of the text in the current font. */
     virtual double larghezzaTesto(const QString &testo) const = 0;
     virtual void posizionaX(double x) = 0;
     /** Prints at the current position, then moves to the left edge one line lower. */
@@ -90,8 +101,8 @@ public:
 void DisegnaAttestato(SuperficieAttestato &superficie, const QVector<RigaAttestato> &righe);
 
 /**
- * The printed certificate: an empty line, then the picture's image with its
- * top-left corner at x 1000, y 100 twips at its natural size, and the end of
- * the page. False when the page did not go out.
+ * The printed certificate: the picture drawn by the printer in its box
+ * (attestato::riquadroStampato) with the same lines as on the screen, and the
+ * end of the page. False when the page did not go out.
  */
-bool StampaAttestato(Stampante &stampante, const QImage &immagine);
+bool StampaAttestato(Stampante &stampante, const QVector<RigaAttestato> &righe);

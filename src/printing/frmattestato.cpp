@@ -1,6 +1,5 @@
 #include "frmattestato.h"
 
-#include "attestato.h"
 #include "filtrotastierapulsanti.h"
 #include "immagineattestato.h"
 #include "superficieimmagine.h"
@@ -21,7 +20,6 @@
 namespace {
 constexpr QSize designTwips{11940, 8820};
 constexpr quint32 rosa = 0x00FFC0FFu;
-constexpr quint32 azzurrino = 0x00FFFFC0u;
 
 QString nomeDelProgramma()
 {
@@ -37,7 +35,7 @@ FrmAttestato::FrmAttestato(QWidget *parent)
     aspetto::impostaFont(area(), attestato::fontIniziale.nome, attestato::fontIniziale.punti,
                          attestato::fontIniziale.grassetto);
 
-    Picture1 = new ImmagineAttestato(azzurrino, area());
+    Picture1 = new ImmagineAttestato(attestato::sfondo, area());
     Picture1->setObjectName(QStringLiteral("Picture1"));
     aspetto::posiziona(Picture1, 3975, 360, 3750, 5205);
 
@@ -88,9 +86,10 @@ void FrmAttestato::alCaricamento()
     if (!isVisible())
         mostraIngrandita();
     QCoreApplication::processEvents();
+    m_righe = righeAttestato(dati);
     {
         SuperficieImmagine superficie(Picture1->nuovaImmagine());
-        DisegnaAttestato(superficie, righeAttestato(dati));
+        DisegnaAttestato(superficie, m_righe);
     }
     Picture1->update();
 }
@@ -117,5 +116,5 @@ void FrmAttestato::stampa()
     // The button is disabled when printing is not allowed; Enter cannot reach it then either.
     if (!m_stampabile || !servizi().creaStampante)
         return;
-    StampaAttestato(*servizi().creaStampante(), Picture1->immagine());
+    StampaAttestato(*servizi().creaStampante(), m_righe);
 }

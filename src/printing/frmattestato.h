@@ -1,5 +1,7 @@
 #pragma once
 
+#include "attestato.h"
+
 #include "frame/finestra.h"
 
 #include <array>
@@ -36,4 +38,5 @@ private:
 
     FiltroTastieraPulsanti *m_tastiera = nullptr;
     bool m_stampabile = false;
+    QVector<RigaAttestato> m_righe; // drawn at load, printed as they are
 };

@@ -5,7 +5,7 @@
 
 // The certificate's picture box: it shows a persistent image at its top-left
 // corner on its background colour, so the drawing survives being covered,
-// resized or restored, and the same image goes to the printer.
+// resized or restored.
 class ImmagineAttestato final : public QWidget
 {
     Q_OBJECT

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Installs the built program into a staging folder and checks what a school
 # technician gets: exactly the expected files, a valid menu entry and AppStream
-# metadata, icons of the right size, a program that starts from its menu
-# command in the user's home and writes its settings file there, and a Debian
-# package with the same files and Debian's own package names as dependencies.
+# metadata (checked offline) naming this version's release, icons of the right
+# size, a program that starts from its menu command in the user's home and
+# writes its settings file there, and a Debian package with the same files,
+# Debian's own package names as dependencies and, when lintian is installed, no
+# lintian error or warning.
 #   prova-installazione.sh <build folder> [<PNG icon sizes>...]
 set -euo pipefail
 
@@ -23,6 +25,10 @@ attesi=(
     "usr/share/applications/$id.desktop"
     "usr/share/icons/hicolor/scalable/apps/$id.svg"
     "usr/share/metainfo/$id.metainfo.xml"
+    usr/share/doc/tarvelo/copyright
+    usr/share/doc/tarvelo/changelog.gz
+    usr/share/man/man1/TARVELO.1.gz
+    usr/share/man/it/man1/TARVELO.1.gz
 )
 for lato in "${lati[@]}"; do
     attesi+=("usr/share/icons/hicolor/${lato}x${lato}/apps/$id.png")
@@ -76,13 +82,23 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/deb" >/dev/null
 deb=$(ls "$tmp"/deb/*.deb)
 [ "$(dpkg-deb -f "$deb" Package)" = tarvelo ] || sbaglio "nome del pacchetto: $(dpkg-deb -f "$deb" Package)"
 dipendenze=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' | sort -u)
-for nome in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libcups2 fonts-liberation qt6-translations-l10n; do
+for nome in libqt6core6 libqt6gui6 libqt6widgets6 libcups2 fonts-liberation qt6-translations-l10n; do
     grep -qx "$nome" <<<"$dipendenze" || sbaglio "manca la dipendenza $nome (Depends: $(dpkg-deb -f "$deb" Depends))"
 done
+versione=$(dpkg-deb -f "$deb" Version)
+grep -q "<release version=\"$versione\"" "$tmp/stage/usr/share/metainfo/$id.metainfo.xml" ||
+    sbaglio "i metadati AppStream non descrivono la versione $versione"
 contenuto=$(dpkg-deb -c "$deb" | awk '$1 !~ /^d/ {sub(/^\.\//, "", $6); print $6}' | sort)
 if [ "$contenuto" != "$atteso" ]; then
     sbaglio "file del pacchetto diversi da quelli attesi"
     diff <(echo "$atteso") <(echo "$contenuto") >&2 || true
+fi
+
+if command -v lintian >/dev/null; then
+    rapporto=$(lintian --fail-on error,warning "$deb" 2>&1) ||
+        sbaglio "lintian trova errori o avvertimenti nel pacchetto"
+    # (Run as root, lintian also says it would rather not be.)
+    grep -v 'root privileges' <<<"$rapporto" >&2 || true
 fi
 
 [ "$errori" -eq 0 ] && echo "installazione corretta"

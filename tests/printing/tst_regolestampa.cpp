@@ -59,12 +59,25 @@ QStringList descrivi(const StampanteRegistrata &s)
         case Tipo::PosizioneX: d << QStringLiteral("x %1").arg(c.x); break;
         case Tipo::PosizioneY: d << QStringLiteral("y %1").arg(c.y); break;
         case Tipo::Testo: d << (c.aCapo ? "riga [" : "pezzo [") + c.testo + ']'; break;
-        case Tipo::Immagine: d << QStringLiteral("immagine"); break;
+        case Tipo::Colore: d << QStringLiteral("colore %1").arg(quint32(c.numero), 0, 16); break;
+        case Tipo::Riquadro: d << QStringLiteral("riquadro %1 %2").arg(c.x).arg(c.y); break;
         case Tipo::Fine: d << QStringLiteral("fine"); break;
         }
     }
     return d;
 }
+
+// What the printed certificate shows: the pupil's name and the objective.
+struct Stampato { const char *nome, *alunno, *obiettivo; };
+constexpr Stampato stampati[] = {
+    {"a short name", "Eva", "CALCOLO DEL RISULTATO"},
+    {"fifteen wide letters and the longest objective", "Wwwwwwwwwwwwwww",
+     "CALCOLO CASUALE DEL RISULTATO O DEL TERMINE"},
+    {"no name: an empty line in its place", "", "CALCOLO DEL SEGNO"},
+};
+// Paper sizes in twips, A4 and Letter, and the margin a printer may keep unprinted on each side.
+constexpr QSize carte[] = {{11906, 16838}, {12240, 15840}};
+constexpr int margineStampante = 360;
 
 // Right answers of a series, its grade, whether the certificate prints, whether the notice shows.
 struct Voto { const char *nome; int operazioni, esatte; const char *valutazione; bool stampabile, avviso; };
@@ -201,6 +214,56 @@ private slots:
         const Resoconto resoconto = resocontoDaModulo2(m, giorno);
         StampaIntestazione(stampante, resoconto.nomeAlunno, resoconto.data);
         QCOMPARE(stampante.testi(), QStringList("Nome Eva    Data di stampa " + attesa));
+    }
+
+    void attestatoStampato_data() { righeDa(stampati); }
+
+    // The printer draws the picture's box, inside the printable part of A4
+    // and Letter paper, then the lines as the screen does, each centred on the
+    // box in its row's size and colour.
+    void attestatoStampato()
+    {
+        const Stampato &r = rigaDi(stampati);
+        const QVector<RigaAttestato> righe = righeAttestato(
+            {QString::fromLatin1(r.alunno), QStringLiteral("TARVELO"), QString::fromLatin1(r.obiettivo),
+             QStringLiteral("NUMERO MASSIMO da  1 a 30"), QStringLiteral("DISTINTO"), 17, 20,
+             QStringLiteral("05/12/2026")});
+        StampanteRegistrata s;
+        QVERIFY(StampaAttestato(s, righe));
+        const QRect riquadro = attestato::riquadroStampato;
+        const auto &c = s.chiamate();
+        QCOMPARE(c.front().tipo, Tipo::Riquadro);
+        QCOMPARE(QRect(QPoint(c.front().x, c.front().y), c.front().dimensione), riquadro);
+        QCOMPARE(quint32(c.front().numero), attestato::sfondo);
+        const QMargins margini(margineStampante, margineStampante, margineStampante, margineStampante);
+        for (const QSize &carta : carte)
+            QVERIFY(QRect(QPoint(), carta).marginsRemoved(margini).contains(riquadro));
+        QStringList attese(attestato::righeVuoteIniziali, QString());
+        for (const RigaAttestato &riga : righe)
+            attese << riga.testo << QStringList(riga.righeVuoteDopo, QString());
+        QCOMPARE(s.testi(), attese);
+        QCOMPARE(c.back().tipo, Tipo::Fine);
+        double punti = 0;
+        quint32 colore = 0;
+        int x = 0;
+        auto riga = righe.cbegin();
+        for (const auto &chiamata : c) {
+            if (chiamata.tipo == Tipo::Dimensione)
+                punti = chiamata.numero;
+            else if (chiamata.tipo == Tipo::Colore)
+                colore = quint32(chiamata.numero);
+            else if (chiamata.tipo == Tipo::Posizione || chiamata.tipo == Tipo::PosizioneX)
+                x = chiamata.x;
+            if (chiamata.tipo != Tipo::Testo || chiamata.testo.isEmpty())
+                continue;
+            while (riga->testo != chiamata.testo)
+                ++riga;
+            QCOMPARE(punti, riga->font.punti);
+            QCOMPARE(colore, riga->colore);
+            const double larghezza = double(chiamata.testo.size()) * punti * 10; // the recording printer's measure
+            QVERIFY(qAbs(x + larghezza / 2 - (riquadro.left() + riquadro.width() / 2.0)) <= 1);
+            QVERIFY(x >= riquadro.left() && x + larghezza <= riquadro.right() + 1);
+        }
     }
 
     void pagina_data() { righeDa(pagine); }

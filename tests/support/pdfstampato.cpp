@@ -50,6 +50,15 @@ QRectF parolaDelPdf(const QString &file, const QString &testo)
     return {};
 }
 
+QSizeF paginaDelPdf(const QString &file)
+{
+    static const QRegularExpression pagina(QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
+    const auto trovata = pagina.match(esegui(QStringLiteral("pdftotext"),
+                                             {QStringLiteral("-bbox"), QStringLiteral("-l"), QStringLiteral("1"), file,
+                                              QStringLiteral("-")}));
+    return trovata.hasMatch() ? QSizeF(trovata.captured(1).toDouble(), trovata.captured(2).toDouble()) : QSizeF();
+}
+
 QList<QStringList> elencoDelPdf(const QString &strumento, const QString &file)
 {
     QStringList comando = strumento.split(QLatin1Char(' '));

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,8 @@ QString testoDelPdf(const QString &file);
 // The box, in points from the top-left corner of page 1, of the first word
 // equal to testo (`pdftotext -bbox`); a null rectangle when there is none.
 QRectF parolaDelPdf(const QString &file, const QString &testo);
+// The size of page 1, in points; empty when the file cannot be read.
+QSizeF paginaDelPdf(const QString &file);
 // The rows of a listing tool run on the file ("pdffonts", "pdfimages -list"),
 // each split at blanks, without the two heading lines.
 QList<QStringList> elencoDelPdf(const QString &strumento, const QString &file);

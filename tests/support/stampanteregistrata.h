@@ -2,30 +2,37 @@
 
 #include "frame/stampante.h"
 
-#include <QImage>
-#include <QSize>
+#include <QRect>
 #include <QStringList>
 
 #include <memory>
+#include <tuple>
 #include <vector>
 
 // A printer that records every call, for tests of printed pages. It can be
 // told which fonts it offers and to fail from a given call on, or at one call
-// only (a passing hiccup: the next call goes through again).
+// only (a passing hiccup: the next call goes through again). Its characters
+// are half as wide as the font's size: 10 twips per point.
 class StampanteRegistrata final : public Stampante
 {
 public:
-    enum class Tipo { Font, Dimensione, Grassetto, Posizione, Testo, Immagine, Fine, PosizioneX, PosizioneY };
+    enum class Tipo { Font, Dimensione, Grassetto, Colore, Posizione, Testo, Riquadro, Fine, PosizioneX, PosizioneY };
 
     struct Chiamata
     {
         Tipo tipo = Tipo::Fine;
         QString testo{};   // font name, or printed text
-        double numero = 0; // font size, or bold as 0/1
-        int x = 0;         // position, or image position
+        double numero = 0; // font size, bold as 0/1, or colour (0x00BBGGRR)
+        int x = 0;         // position, or the box's top-left corner
         int y = 0;
         bool aCapo = true;
-        QSize dimensioneImmagine{};
+        QSize dimensione{}; // the box's
+
+        bool operator==(const Chiamata &c) const
+        {
+            return std::tie(tipo, testo, numero, x, y, aCapo, dimensione)
+                == std::tie(c.tipo, c.testo, c.numero, c.x, c.y, c.aCapo, c.dimensione);
+        }
     };
 
     explicit StampanteRegistrata(QStringList font = {QStringLiteral("Arial"), QStringLiteral("Courier New")})
@@ -45,15 +52,21 @@ public:
     int numeroFont() const override { return static_cast<int>(m_font.size()); }
     QString nomeFont(int i) const override { return m_font.value(i); }
     void impostaFont(const QString &nome) override { registra({Tipo::Font, nome}); }
-    void impostaDimensione(double punti) override { registra({Tipo::Dimensione, {}, punti}); }
+    void impostaDimensione(double punti) override
+    {
+        if (registra({Tipo::Dimensione, {}, punti}))
+            m_stato->punti = punti;
+    }
     void impostaGrassetto(bool grassetto) override { registra({Tipo::Grassetto, {}, grassetto ? 1.0 : 0.0}); }
+    void impostaColore(quint32 colore) override { registra({Tipo::Colore, {}, double(colore)}); }
+    double larghezzaTesto(const QString &testo) const override { return double(testo.size()) * m_stato->punti * 10; }
     void posiziona(int x, int y) override { registra({Tipo::Posizione, {}, 0, x, y}); }
     void posizionaX(int x) override { registra({Tipo::PosizioneX, {}, 0, x, 0}); }
     void posizionaY(int y) override { registra({Tipo::PosizioneY, {}, 0, 0, y}); }
     void stampa(const QString &testo, bool aCapo = true) override { registra({Tipo::Testo, testo, 0, 0, 0, aCapo}); }
-    void disegnaImmagine(const QImage &immagine, int x, int y) override
+    void disegnaRiquadro(const QRect &r, quint32 colore) override
     {
-        registra({Tipo::Immagine, {}, 0, x, y, true, immagine.size()});
+        registra({Tipo::Riquadro, {}, double(colore), r.x(), r.y(), true, r.size()});
     }
     bool fineDocumento() override { return registra({Tipo::Fine}); }
     bool inErrore() const override { return m_stato->errore; }
@@ -84,6 +97,7 @@ private:
         int guastoSolo = -1;
         int contate = 0;
         bool errore = false;
+        double punti = 12; // the size text is measured in
     };
 
     bool registra(Chiamata chiamata)
