@@ -172,7 +172,7 @@ private slots:
         StampanteRegistrata attesa;
         StampaAttestato(attesa, righeAttestato({m.NomeAlunno, m.NomeEseguibile, m.DescrizioneObiettivo,
                                                 m.DescrizioneLivello, m.Valutazione, m.RisposteEsatte,
-                                                m.NumeroOperazioni, QStringLiteral("05/12/2026")}));
+                                                m.NumeroOperazioni, dataBreve(m_ambiente->orologio().oggi())}));
         QVERIFY(m_ambiente->stampanti().front()->chiamate() == attesa.chiamate());
         QVERIFY(attesa.testi().contains(QStringLiteral("Nicolò rossi")));
     }
