@@ -83,6 +83,8 @@ void FrmEsemplicazione::AltriEsempi()
     m_esempi = disegnaEsempi(m, servizi());
     lblAvviso->setText(avvisoEsempi(m_operazione, nomeFileLivelli(m.NomeProgramma)));
     lblAvviso->setVisible(m_esempi.empty());
+    // With no example there is nothing to press or to draw again.
+    Label1[2]->setVisible(!m_esempi.empty());
     optScelta[altriEsempi]->setEnabled(!m_esempi.empty());
     for (std::size_t i = 0; i < frmEsempio.size(); ++i) {
         RigaOperazione *riga = frmEsempio[i];

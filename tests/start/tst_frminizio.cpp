@@ -402,6 +402,7 @@ private slots:
         auto *e = qobject_cast<FrmEsemplicazione *>(Finestre::istanza().mostra(nomi::FrmEsemplicazione));
         QCOMPARE(e->Label1[0]->text(), QStringLiteral("   Operazione:    %1").arg(r.operazione));
         QVERIFY(e->lblAvviso->isVisibleTo(e) && !e->optScelta[FrmEsemplicazione::altriEsempi]->isEnabled());
+        QVERIFY(!e->Label1[2]->isVisibleTo(e)); // no "Premi un esempio"
         QVERIFY(e->lblAvviso->text().startsWith(QLatin1String("Gli esempi sono per l'addizione, la sottrazione e la "
                                                               "moltiplicazione")));
         QVERIFY2(e->lblAvviso->text().contains(QString::fromUtf8(r.perche)), qPrintable(e->lblAvviso->text()));
@@ -410,7 +411,7 @@ private slots:
         modulo2().Operazione = 2;
         QEvent attivazione(QEvent::WindowActivate);
         QApplication::sendEvent(e, &attivazione);
-        QVERIFY(!e->lblAvviso->isVisibleTo(e) && e->frmEsempio[0]->isVisibleTo(e));
+        QVERIFY(!e->lblAvviso->isVisibleTo(e) && e->frmEsempio[0]->isVisibleTo(e) && e->Label1[2]->isVisibleTo(e));
         QCOMPARE(e->Label1[0]->text(), QStringLiteral("   Operazione:    SOTTRAZIONE"));
     }
 
