@@ -1,8 +1,8 @@
 // The program's start as main() does it, linked as the program is, ending
-// the way the program ends (every window unloaded, the settings file written)
-// right after the start window's first paint. The paint watched is the
-// curtains': closed at first, they lie over everything else, and the window
-// itself, covered by its controls, may get no paint of its own.
+// the way the program ends (every window unloaded, the settings file written,
+// the class record closed) right after the start window's first paint and the
+// start of the record that follows it. The paint watched is the curtains':
+// closed at first, they lie over everything else.
 
 #include "dipinti.h"
 
@@ -10,6 +10,7 @@
 #include "frame/finestre.h"
 #include "frame/nomifinestre.h"
 #include "frame/piattaforma.h"
+#include "record/avvioregistro.h"
 #include "registrofinestre.h"
 #include "start/frminizio.h"
 
@@ -20,9 +21,13 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     installaPiattaforma(app);
     registraFinestre();
-    const Dipinti dipinti(static_cast<frmInizio *>(Finestre::istanza().carica(nomi::frmInizio))->Picture1);
+    auto *inizio = static_cast<frmInizio *>(Finestre::istanza().carica(nomi::frmInizio));
+    const Dipinti dipinti(inizio->Picture1);
     Finestre::istanza().mostra(nomi::frmInizio);
+    avviaRegistroDopoIlPrimoDisegno(inizio);
     dipinti.attendiOltre(0);
+    QCoreApplication::processEvents();
     ChiudiTutto();
+    chiudiRegistro();
     return 0;
 }

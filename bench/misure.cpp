@@ -25,6 +25,8 @@
 #include "printing/attestato.h"
 #include "printing/stampaesercizi.h"
 #include "printing/superficieimmagine.h"
+#include "record/avvioregistro.h"
+#include "record/registroclasse.h"
 #include "registrofinestre.h"
 #include "worksheets/frmstampaschede.h"
 #include "worksheets/paginascheda.h"
@@ -273,10 +275,13 @@ int main(int argc, char *argv[])
     servizi().messaggio = [&pdf](const QString &) { ++pdf; };
     registraFinestre();
     Finestre::istanza().impostaAllaFine([] {});
+    // The exercise window hands its answers to the class record, as in the program.
+    registroClasse().avvia(impostazioniPredefinite());
     FinestraNuda nuda;
     const int giri = std::max(1, std::atoi(argv[2]));
     avanti(std::max(1, std::atoi(argv[3])), nuda);
     schede(giri, nuda);
     attestatoEResoconto(giri);
+    chiudiRegistro();
     return pdf == 2 * (giri + 1) ? 0 : 1;
 }

@@ -19,8 +19,9 @@ cmake -S bench -B build-bench -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build-bench -j"$(nproc)" --target finestranuda avvio misure >/dev/null
 
 # The programs run in an empty folder of their own (the start window writes
-# its settings file there, pages without a printer are kept as PDFs there),
-# with no print server to ask: offscreen, then on a virtual X display.
+# its settings file there, pages without a printer are kept as PDFs there, the
+# class record its file), with no print server to ask: offscreen, then on a
+# virtual X display.
 lavoro=$(mktemp -d)
 trap 'rm -rf "$lavoro"' EXIT
 mkdir -m 0700 "$lavoro/runtime"
@@ -29,7 +30,8 @@ bin="$radice/build-bench"
 dettagli="$bin/dettagli.txt"
 (
     cd "$lavoro"
-    export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$lavoro/runtime" CUPS_SERVER="$lavoro/nessun-server.sock"
+    export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$lavoro/runtime" CUPS_SERVER="$lavoro/nessun-server.sock" \
+        XDG_DATA_HOME="$lavoro/dati"
     "$bin/misure" "$giri" 50 1000 "$bin/avvio" "$bin/finestranuda"
     "$radice/tests/support/xvfb/con-xvfb.sh" "$bin/misure" "$giri" "$bin/avvio" "$bin/finestranuda"
 ) >"$dettagli" 2>&1 || { cat "$dettagli"; exit 1; }

@@ -84,7 +84,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # with libqt6gui6. The fonts give the
 # Arial and Courier New metrics the pages are laid out for, the translations
 # put Qt's own dialogs in Italian; libcups2 is loaded at the first page, which
-# it hands over to the print server.
+# it hands over to the print server; Qt's SQLite driver, a plugin, keeps the
+# class record.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libcups2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libcups2, libqt6sql6-sqlite")
 include(CPack)

@@ -3,18 +3,20 @@
 #   deps.sh        what building and running the program needs
 #   deps.sh test   the same, plus what the tests need (a print server of our
 #                  own, pdftotext to read printed pages back, the menu entry,
-#                  AppStream and Debian package checkers, clang and libFuzzer
-#                  for the fuzz targets, a virtual display with a window
-#                  manager, and the it_IT and en_US locales that the date
-#                  tests run under)
+#                  AppStream and Debian package checkers, an X display with
+#                  a window manager, the accessibility bus with its Python
+#                  client, clang and libFuzzer for the fuzz targets, and the
+#                  it_IT and en_US locales that the date tests run under)
 #   deps.sh fuzz   what building and fuzzing needs
 #   deps.sh bench  what the benchmark needs (a virtual display)
 set -euo pipefail
 
-pacchetti=(build-essential cmake qt6-base-dev libcups2-dev qt6-translations-l10n fonts-liberation librsvg2-bin)
+pacchetti=(build-essential cmake qt6-base-dev libqt6sql6-sqlite libcups2-dev qt6-translations-l10n fonts-liberation
+    librsvg2-bin)
 locali=()
 if [ "${1:-}" = test ]; then
-    pacchetti+=(cups-daemon cups-client poppler-utils desktop-file-utils appstream lintian xvfb openbox locales)
+    pacchetti+=(cups-daemon cups-client poppler-utils desktop-file-utils appstream lintian
+                xvfb openbox dbus dbus-x11 at-spi2-core python3-pyatspi locales)
     locali=(it_IT.UTF-8 en_US.UTF-8)
 fi
 if [ "${1:-}" = bench ]; then

@@ -1,6 +1,8 @@
+#include "frame/finestra.h"
 #include "frame/finestre.h"
 #include "frame/nomifinestre.h"
 #include "frame/piattaforma.h"
+#include "record/avvioregistro.h"
 #include "registrofinestre.h"
 
 #include <QApplication>
@@ -10,7 +12,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     installaPiattaforma(app);
     registraFinestre();
-    if (!Finestre::istanza().mostra(nomi::frmInizio))
+    Finestra *inizio = Finestre::istanza().mostra(nomi::frmInizio);
+    if (!inizio)
         return 1;
-    return QApplication::exec();
+    avviaRegistroDopoIlPrimoDisegno(inizio);
+    const int esito = QApplication::exec();
+    chiudiRegistro();
+    return esito;
 }

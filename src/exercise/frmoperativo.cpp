@@ -7,12 +7,15 @@
 #include "exercise/risposta.h"
 #include "exercise/serie.h"
 #include "exercise/tastierino.h"
+#include "frame/annuncio.h"
 #include "frame/aspetto.h"
+#include "frame/decorazione.h"
 #include "frame/finestre.h"
 #include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
+#include "record/registroclasse.h"
 #include "start/frminizio.h"
 #include "start/registroserie.h"
 
@@ -70,7 +73,7 @@ FrmOperativo::FrmOperativo(QWidget *parent)
     aspetto::impostaSfondo(LblEsito, aspetto::bianco);
     LblEsito->setAlignment(Qt::AlignCenter);
 
-    lblRiferimento = new QLabel(area());
+    lblRiferimento = new Decorazione(area());
     aspetto::posiziona(lblRiferimento, 7005, 5010, 60, 90);
 
     fraTastierino = new Tastierino(area());
@@ -132,6 +135,7 @@ void FrmOperativo::alloScaricamento()
 {
     // A series left half-way ends when the window goes.
     registroSerie().termina(*servizi().orologio);
+    registroClasse().serieTerminata(modulo2(), FineSerie::finestraChiusa);
 }
 
 void FrmOperativo::riempiIntestazione()
@@ -148,6 +152,7 @@ void FrmOperativo::NuovaSerie()
 {
     azzeraSerie(modulo2());
     registroSerie().inizia(modulo2(), *servizi().orologio);
+    registroClasse().serieIniziata(modulo2());
     fraElaborazione->svuota();
     frmNumero->lblRisultato1->setText(rispostaVuota);
     NuovoEsercizio();
@@ -174,6 +179,7 @@ void FrmOperativo::NuovaOperazione()
     if (const auto riga = GeneraOperazione(m, servizi()))
         mostraRiga(*riga);
     fraTastierino->AbilitaTastierino();
+    Annuncio::annuncia(this, frmNumero->frase());
 }
 
 void FrmOperativo::SubVisualizza(int tipoDomanda)
@@ -192,8 +198,7 @@ void FrmOperativo::mostraRiga(const RigaMostrata &riga)
 
 void FrmOperativo::scriviRisposta()
 {
-    if (QLabel *incognita = frmNumero->etichettaIncognita(modulo2().TipoDomanda))
-        incognita->setText(modulo2().Risposta);
+    frmNumero->scriviIncognita(modulo2().TipoDomanda, modulo2().Risposta);
 }
 
 void FrmOperativo::PremiTasto(int indice)
@@ -212,6 +217,7 @@ void FrmOperativo::PremiTasto(int indice)
         NuovaOperazione();
         break;
     case Tastierino::esco:
+        registroClasse().serieTerminata(m, FineSerie::esco);
         Finestre::istanza().scarica(nome());
         break;
     default:
@@ -227,19 +233,24 @@ void FrmOperativo::VerificaRisposta()
     Modulo2 &m = modulo2();
     if (::VerificaRisposta(m)) {
         LblEsito->setText(QStringLiteral("Esatto"));
+        Annuncio::annuncia(this, LblEsito->text());
         fraElaborazione->lblRisEsatte->setText(QString::number(m.NumeroEsatte));
         fraTastierino->BloccaTastierino();
         CalcolaTempi();
+        registroClasse().rispostaGiudicata(m, true);
         ControllaFineSerie();
         return;
     }
     LblEsito->setText(QStringLiteral("Errato"));
+    Annuncio::annuncia(this, LblEsito->text());
     frmNumero->MostraCroce(m.TipoDomanda);
     fraElaborazione->lblRisErrate->setText(QString::number(m.NumeroErrate));
     DisabilitaRiquadri();
     attiva(fraAiuto);
     fraAiuto->daiFuoco(si);
+    Annuncio::annuncia(this, fraAiuto->domanda->text());
     CalcolaTempi();
+    registroClasse().rispostaGiudicata(m, false);
 }
 
 void FrmOperativo::SiSi()
@@ -248,9 +259,11 @@ void FrmOperativo::SiSi()
     fraElaborazione->LblTempoParziale->setText(testoSecondi(m.TempoParziale));
     fraElaborazione->LblTempoTotale->setText(testoSecondi(m.TempoTotale));
     registraCorrezione(m);
+    registroClasse().correzioneMostrata(m);
     fraElaborazione->lblRisErrate->setText(QString::number(m.NumeroErrate));
     fraElaborazione->LblOperazione->setText(QString::number(m.NumeroOperazione));
     frmNumero->mostraCorrezione(m.TestoIncognita, m.TipoDomanda);
+    Annuncio::annuncia(this, frmNumero->frase());
     LblEsito->clear();
     DisabilitaRiquadri();
     attiva(fraTastierino);
@@ -262,15 +275,17 @@ void FrmOperativo::NoNo()
 {
     LblEsito->clear();
     DisabilitaRiquadri();
-    if (rifiutaAiuto(modulo2())) {
+    const bool intervento = rifiutaAiuto(modulo2());
+    registroClasse().aiutoRifiutato(modulo2(), intervento);
+    if (intervento) {
         attiva(fraIntervento);
         optOK->setFocus();
+        Annuncio::annuncia(this, lblIntervento->text());
         return;
     }
     frmNumero->NascondiCroci();
     attiva(fraTastierino);
-    if (QLabel *incognita = frmNumero->etichettaIncognita(modulo2().TipoDomanda))
-        incognita->setText(rispostaVuota);
+    frmNumero->scriviIncognita(modulo2().TipoDomanda, rispostaVuota);
     m_incognitaInBianco = true;
     fraTastierino->AbilitaTastierino();
 }
@@ -282,13 +297,18 @@ std::array<QWidget *, 4> FrmOperativo::riquadri() const
 
 void FrmOperativo::DisabilitaRiquadri()
 {
-    for (QWidget *riquadro : riquadri())
+    // A panel not in use lies under the one in use: hidden as well, so that
+    // neither the keyboard nor assistive technology finds it.
+    for (QWidget *riquadro : riquadri()) {
         riquadro->setEnabled(false);
+        riquadro->hide();
+    }
 }
 
 void FrmOperativo::attiva(QWidget *riquadro)
 {
     riquadro->setEnabled(true);
+    riquadro->show();
     riquadro->raise();
 }
 
@@ -307,9 +327,11 @@ void FrmOperativo::ControllaFineSerie()
     if (!serieCompleta(modulo2()))
         return;
     registroSerie().termina(*servizi().orologio);
+    registroClasse().serieTerminata(modulo2(), FineSerie::completata);
     DisabilitaRiquadri();
     attiva(fraAvviso);
     fraAvviso->daiFuoco(stampa);
+    Annuncio::annuncia(this, fraAvviso->domanda->text());
 }
 
 void FrmOperativo::sceltaAvviso(int indice)

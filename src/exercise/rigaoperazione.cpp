@@ -1,10 +1,13 @@
 #include "rigaoperazione.h"
 
+#include "exercise/letturariga.h"
 #include "exercise/linea.h"
 #include "exercise/risposta.h"
 #include "frame/aspetto.h"
 
+#include <QAccessibleEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
 namespace {
 
@@ -69,11 +72,20 @@ QLabel *RigaOperazione::etichettaIncognita(int tipoDomanda) const
     return posto ? etichetta(*posto) : nullptr;
 }
 
+void RigaOperazione::scriviIncognita(int tipoDomanda, const QString &testo)
+{
+    if (QLabel *incognita = etichettaIncognita(tipoDomanda)) {
+        incognita->setText(testo);
+        segnalaFrase();
+    }
+}
+
 void RigaOperazione::scriviSegni(const QString &segno)
 {
     LblSegno->setText(segno);
     lblSegno1->setText(segno);
     LblUguale->setText(QStringLiteral("="));
+    segnalaFrase();
 }
 
 void RigaOperazione::coloraNumeri()
@@ -90,6 +102,7 @@ void RigaOperazione::mostra(const RigaMostrata &riga)
         incognita->setText(rispostaVuota);
         aspetto::impostaColoreTesto(incognita, marrone);
     }
+    segnalaFrase();
 }
 
 void RigaOperazione::PosizionaCroci()
@@ -109,6 +122,7 @@ void RigaOperazione::NascondiCroci()
         Line1[i]->hide();
         Line2[i]->hide();
     }
+    segnalaFrase();
 }
 
 void RigaOperazione::MostraCroce(int tipoDomanda)
@@ -119,12 +133,14 @@ void RigaOperazione::MostraCroce(int tipoDomanda)
     const auto i = static_cast<std::size_t>(*posto);
     Line1[i]->show();
     Line2[i]->show();
+    segnalaFrase();
 }
 
 void RigaOperazione::mostraCorrezione(const QString &testo, int tipoDomanda)
 {
     lblCorrezione->setText(testo);
     allineaCorrezione(tipoDomanda);
+    segnalaFrase();
 }
 
 void RigaOperazione::allineaCorrezione(int tipoDomanda)
@@ -138,4 +154,52 @@ void RigaOperazione::allineaCorrezione(int tipoDomanda)
 void RigaOperazione::svuotaCorrezione()
 {
     lblCorrezione->clear();
+    segnalaFrase();
+}
+
+QString RigaOperazione::frase() const
+{
+    RigaScritta riga;
+    for (int i = 0; i < numeroPosti; ++i) {
+        const auto posto = static_cast<Posto>(i);
+        riga.numeri[static_cast<std::size_t>(i)] = etichetta(posto)->text();
+        if (!Line1[static_cast<std::size_t>(i)]->isHidden())
+            riga.barrato = posto;
+    }
+    riga.segno = LblSegno->text();
+    riga.correzione = lblCorrezione->text();
+    return fraseRiga(riga);
+}
+
+void RigaOperazione::rendiPremibile()
+{
+    m_premibile = true;
+    setCursor(Qt::PointingHandCursor);
+}
+
+QAccessible::Role RigaOperazione::ruoloAccessibile() const
+{
+    return m_premibile ? QAccessible::PushButton : QAccessible::StaticText;
+}
+
+void RigaOperazione::premi()
+{
+    if (m_premibile)
+        emit premuta();
+}
+
+void RigaOperazione::mousePressEvent(QMouseEvent *event)
+{
+    if (!m_premibile) {
+        QFrame::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    premi();
+}
+
+void RigaOperazione::segnalaFrase()
+{
+    QAccessibleEvent evento(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&evento);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/visualizzazione.h"
+#include "frame/accessibile.h"
 
 #include <QFrame>
 
@@ -11,8 +12,9 @@ class Linea;
 
 // The frame frmNumero: the row of the operation (three numbers, two signs, "="
 // and the result), the X laid over a wrong answer and the correction under the
-// unknown.
-class RigaOperazione final : public QFrame
+// unknown. Assistive technology reads the row as one sentence (fraseRiga);
+// its labels and lines are not read one by one.
+class RigaOperazione final : public QFrame, public Accessibile
 {
     Q_OBJECT
 
@@ -24,6 +26,8 @@ public:
     /** The label of the unknown for TipoDomanda; null for a value outside 1 to 4. */
     QLabel *etichettaIncognita(int tipoDomanda) const;
 
+    /** Writes the unknown's label (the answer typed, or "?"); nothing for a TipoDomanda outside 1 to 4. */
+    void scriviIncognita(int tipoDomanda, const QString &testo);
     /** Writes the sign between the numbers and "=". */
     void scriviSegni(const QString &segno);
     /** Paints every number and the result in blue, as at the start of an operation. */
@@ -43,6 +47,17 @@ public:
     void allineaCorrezione(int tipoDomanda);
     void svuotaCorrezione();
 
+    /** The row as one sentence, as it is read aloud. */
+    QString frase() const;
+    /** Makes the row a button: a press of any mouse button on it, or assistive technology's
+        "Press", emits premuta. */
+    void rendiPremibile();
+
+    QAccessible::Role ruoloAccessibile() const override;
+    QString nomeAccessibile() const override { return frase(); }
+    void premiAccessibile() override { premi(); }
+    bool figliAccessibili() const override { return false; }
+
     // Controls, named as the rest of the window knows them.
     QLabel *LblNumero1 = nullptr;
     QLabel *LblSegno = nullptr;
@@ -54,4 +69,17 @@ public:
     QLabel *lblCorrezione = nullptr;
     std::array<Linea *, numeroPosti> Line1{};
     std::array<Linea *, numeroPosti> Line2{};
+
+signals:
+    void premuta();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    void premi();
+    /** Tells assistive technology that the sentence has changed. */
+    void segnalaFrase();
+
+    bool m_premibile = false;
 };

@@ -3,8 +3,6 @@
 #include "frame/aspetto.h"
 #include "frame/pulsanteopzione.h"
 
-#include <QEvent>
-
 namespace {
 
 struct PostoTasto
@@ -59,8 +57,9 @@ Tastierino::Tastierino(QWidget *parent)
         aspetto::impostaSfondo(tasto, aspetto::fuocoSpento);
         // The keypad is for the mouse only.
         tasto->impostaInvioAgisce(false);
-        tasto->installEventFilter(this);
         connect(tasto, &PulsanteOpzione::premuto, this, &Tastierino::premuto);
+        // The release may reach a button that its own press has just disabled.
+        connect(tasto, &PulsanteOpzione::rilasciato, this, [this] { m_premuto = false; });
         Option2[static_cast<std::size_t>(i)] = tasto;
     }
 }
@@ -71,14 +70,6 @@ void Tastierino::premuto(int indice)
         return;
     m_premuto = true;
     emit PremiTasto(indice);
-}
-
-bool Tastierino::eventFilter(QObject *oggetto, QEvent *evento)
-{
-    // The release may reach a button that its own press has just disabled.
-    if (evento->type() == QEvent::MouseButtonRelease)
-        m_premuto = false;
-    return QFrame::eventFilter(oggetto, evento);
 }
 
 void Tastierino::imposta(bool battitura, int fuoco)

@@ -29,12 +29,9 @@ signals:
     /** The index of the button pressed. */
     void PremiTasto(int indice);
 
-protected:
-    bool eventFilter(QObject *oggetto, QEvent *evento) override;
-
 private:
     void premuto(int indice);
     void imposta(bool battitura, int fuoco);
 
-    bool m_premuto = false; // a mouse-down acted on, until the mouse button goes up
+    bool m_premuto = false; // a press acted on, until it ends (the mouse button goes up)
 };

@@ -81,11 +81,11 @@ QLabel *etichettaArial(QWidget *padre, const QString &testo, double punti, bool 
     return label;
 }
 
-QLabel *rigaIntestazione(QWidget *padre, int top)
+QLabel *rigaIntestazione(QWidget *padre, int top, int altezza)
 {
     constexpr quint32 sfondoIntestazione = 0x00C0E0FFu;
     QLabel *riga = etichettaArial(padre, QString(), 18, true);
-    posiziona(riga, 285, top, 11655, 360);
+    posiziona(riga, 285, top, 11655, altezza);
     impostaColoreTesto(riga, rosso);
     impostaSfondo(riga, sfondoIntestazione);
     return riga;

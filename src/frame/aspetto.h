@@ -31,8 +31,9 @@ void impostaFont(QWidget *controllo, const QString &nome, double punti, bool gra
 
 /** A label in Arial of the given size. */
 QLabel *etichettaArial(QWidget *padre, const QString &testo, double punti, bool grassetto);
-/** One of the three red header lines across the top of the exercise and examples windows. */
-QLabel *rigaIntestazione(QWidget *padre, int top);
+/** One of the three red header lines across the top of the exercise and examples windows
+    (360 twips high in the exercise window). */
+QLabel *rigaIntestazione(QWidget *padre, int top, int altezza = 360);
 /** The light-yellow frame with a bold Arial 10 caption that groups options and lists. */
 QGroupBox *corniceGialla(QWidget *padre, const QString &titolo);
 

@@ -89,8 +89,36 @@ void PulsanteOpzione::mousePressEvent(QMouseEvent *event)
     // may open a message box or another window that takes the release, and a
     // button left down there would look pressed when its window came back.
     event->accept();
+    premi();
+}
+
+void PulsanteOpzione::premi()
+{
+    if (!isEnabled())
+        return;
+    if (focusPolicy() & Qt::ClickFocus)
+        setFocus(Qt::MouseFocusReason);
     // The action may unload the window this button lives on: emit last.
     emit premuto(m_indice);
+}
+
+void PulsanteOpzione::rilascia()
+{
+    emit rilasciato(m_indice);
+}
+
+void PulsanteOpzione::premiAccessibile()
+{
+    premi();
+    rilascia();
+}
+
+bool PulsanteOpzione::event(QEvent *event)
+{
+    // A disabled button gets no mouse events of its own: the release is taken here first.
+    if (event->type() == QEvent::MouseButtonRelease)
+        rilascia();
+    return QPushButton::event(event);
 }
 
 void PulsanteOpzione::keyPressEvent(QKeyEvent *event)
@@ -105,7 +133,7 @@ void PulsanteOpzione::keyPressEvent(QKeyEvent *event)
     if (!m_invioAgisce || event->isAutoRepeat() || m_tastoInCorso)
         return;
     m_tastoInCorso = true;
-    emit premuto(m_indice);
+    premi();
 }
 
 void PulsanteOpzione::keyReleaseEvent(QKeyEvent *event)

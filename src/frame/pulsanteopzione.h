@@ -1,12 +1,15 @@
 #pragma once
 
+#include "accessibile.h"
+
 #include <QPushButton>
 
 // An option button used as a push button: it acts when the mouse button goes
 // down (or, where allowed, when Enter is pressed while it has the focus), it is
 // never left checked, and it shows by its background whether it has the focus.
-// A held key acts once.
-class PulsanteOpzione final : public QPushButton
+// A held key acts once. Assistive technology's "Press" is a press and a release
+// of the mouse, through the same two functions.
+class PulsanteOpzione final : public QPushButton, public Accessibile
 {
     Q_OBJECT
 
@@ -25,11 +28,26 @@ public:
     /** Background colours with and without the focus, as 0x00BBGGRR. */
     void impostaColoriFuoco(quint32 conFuoco, quint32 senzaFuoco);
 
+    /** The action of the button, as the left mouse button going down, Enter where allowed and
+        assistive technology's "Press" all run it: nothing while the button is disabled; else it
+        takes the focus, as a click gives it, and premuto is emitted. */
+    void premi();
+    /** The end of a press: rilasciato. Run by any mouse button going up over the button (also
+        one that its own press disabled) and at the end of assistive technology's "Press". */
+    void rilascia();
+
+    QAccessible::Role ruoloAccessibile() const override { return QAccessible::PushButton; }
+    QString nomeAccessibile() const override { return m_caption; }
+    void premiAccessibile() override;
+
 signals:
-    /** The action of the button: mouse-down, or Enter on the focused button. */
+    /** The action of the button: mouse-down, Enter on the focused button, or "Press". */
     void premuto(int indice);
+    /** A press of the button has ended. */
+    void rilasciato(int indice);
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;

@@ -8,6 +8,8 @@
 #include "frame/orologio.h"
 #include "frame/stampante.h"
 
+#include <QStringList>
+
 QVector<RigaAttestato> righeAttestato(const DatiAttestato &d)
 {
     using attestato::nero;
@@ -29,6 +31,16 @@ QVector<RigaAttestato> righeAttestato(const DatiAttestato &d)
         {rigaPunteggio(d.esatte, d.operazioni), normale, nero, 2},
         {QStringLiteral("Data  ") + d.data, normale, nero, 0},
     };
+}
+
+QString testoAttestato(const QVector<RigaAttestato> &righe)
+{
+    QStringList testi;
+    for (const RigaAttestato &riga : righe) {
+        if (!riga.testo.isEmpty())
+            testi.append(riga.testo);
+    }
+    return testi.join(QLatin1Char('\n'));
 }
 
 DatiAttestato PreparaAttestato(Modulo2 &m, const QString &nomeEseguibile, const QDate &oggi)

@@ -69,6 +69,10 @@ struct DatiAttestato
 /** The lines of the certificate, from "DIPLOMA DI MERITO" down to the date, in order. */
 QVector<RigaAttestato> righeAttestato(const DatiAttestato &dati);
 
+/** The certificate as a screen reader reads it: the texts of its lines in order, one a line,
+    empty lines left out. */
+QString testoAttestato(const QVector<RigaAttestato> &righe);
+
 /**
  * The load-time work of the certificate on the shared state: NomeAlunno
  * capitalised, Valutazione graded, NomeEseguibile set. Returns what to draw.

@@ -5,6 +5,7 @@
 #include "superficieimmagine.h"
 #include "valutazione.h"
 
+#include "frame/annuncio.h"
 #include "frame/aspetto.h"
 #include "frame/chiusura.h"
 #include "frame/finestre.h"
@@ -12,6 +13,7 @@
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
+#include "record/registroclasse.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -76,8 +78,11 @@ void FrmAttestato::alCaricamento()
     catturaLayout();
     auto &m = modulo2();
     const DatiAttestato dati = PreparaAttestato(m, nomeDelProgramma(), servizi().orologio->oggi());
+    registroClasse().nomeMaiuscolo(m.NomeAlunno);
     const StatoStampaAttestato stato = statoStampaAttestato(m.NumeroOperazioni, m.Valutazione);
     Label1->setText(stato.avviso);
+    if (!stato.avviso.isEmpty())
+        Annuncio::annuncia(this, stato.avviso.simplified());
     Option5.at(0)->impostaCaption(stato.didascalia);
     Option5.at(0)->setEnabled(stato.abilitato);
     m_stampabile = stato.abilitato;
@@ -92,6 +97,8 @@ void FrmAttestato::alCaricamento()
         DisegnaAttestato(superficie, m_righe);
     }
     Picture1->update();
+    Picture1->setAccessibleName(m_righe.constFirst().testo);
+    Picture1->setAccessibleDescription(testoAttestato(m_righe));
 }
 
 void FrmAttestato::EseguiScelta(int indice)

@@ -9,6 +9,7 @@
 #include "frame/modulo2.h"
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
+#include "record/registroclasse.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -88,6 +89,7 @@ void FrmStampaEsercizio::costruisciPannelloNome()
 void FrmStampaEsercizio::alCaricamento()
 {
     catturaLayout();
+    m_serieElencata = registroClasse().serieAttuale();
     const auto &m = modulo2();
     // Entries past the last label are not shown; all of them are printed.
     const int mostrate = std::min<int>(m.NumeroOperazioni, static_cast<int>(LblOp.size()));
@@ -139,4 +141,5 @@ void FrmStampaEsercizio::confermaNome()
     fraNome->hide();
     Option1.at(2)->setFocus(Qt::OtherFocusReason);
     modulo2().NomeAlunno = fraNome->nome();
+    registroClasse().nomeScritto(m_serieElencata, modulo2().NomeAlunno);
 }

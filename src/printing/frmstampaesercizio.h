@@ -2,6 +2,8 @@
 
 #include "frame/finestra.h"
 
+#include <QUuid>
+
 #include <array>
 
 class FiltroTastieraPulsanti;
@@ -39,4 +41,6 @@ private:
     void confermaNome();
 
     FiltroTastieraPulsanti *m_tastiera = nullptr;
+    // The series whose operations the list shows: a name typed is attached to it.
+    QUuid m_serieElencata;
 };

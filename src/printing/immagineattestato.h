@@ -1,12 +1,15 @@
 #pragma once
 
+#include "frame/accessibile.h"
+
 #include <QImage>
 #include <QWidget>
 
 // The certificate's picture box: it shows a persistent image at its top-left
 // corner on its background colour, so the drawing survives being covered,
-// resized or restored.
-class ImmagineAttestato final : public QWidget
+// resized or restored. Assistive technology sees a picture, named and
+// described by its window.
+class ImmagineAttestato final : public QWidget, public Accessibile
 {
     Q_OBJECT
 
@@ -16,6 +19,8 @@ public:
     /** Starts a new persistent image at the box's present size, blank, and returns it. */
     QImage &nuovaImmagine();
     const QImage &immagine() const { return m_immagine; }
+
+    QAccessible::Role ruoloAccessibile() const override { return QAccessible::Graphic; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -1,6 +1,7 @@
 #include "pannellonome.h"
 
 #include "frame/aspetto.h"
+#include "frame/pulsanteacapo.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +19,7 @@ PannelloNome::PannelloNome(QWidget *parent)
     , txtNome(new QLineEdit(this))
     , Label4(new QLabel(QStringLiteral("Il nome viene troncato automaticamente alla 15a lettera"), this))
     , Label9(new QLabel(QStringLiteral("Presta attenzione all'ortografia"), this))
-    , cmdAvanti(new QPushButton(QStringLiteral("AVANTI"), this))
+    , cmdAvanti(new PulsanteACapo(QStringLiteral("AVANTI"), this))
 {
     setObjectName(QStringLiteral("fraNome"));
     setFrameShape(QFrame::Box);
@@ -30,6 +31,8 @@ PannelloNome::PannelloNome(QWidget *parent)
 
     aspetto::posiziona(txtNome, 600, 900, 5520, 720);
     txtNome->setObjectName(QStringLiteral("txtNome"));
+    // The caption names the box for assistive technology.
+    Label6->setBuddy(txtNome);
     txtNome->setMaxLength(lunghezzaMassima);
     aspetto::impostaSfondo(txtNome, rosa);
     aspetto::impostaFont(txtNome, QStringLiteral("Arial"), 21.75, true);

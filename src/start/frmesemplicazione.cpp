@@ -12,6 +12,7 @@
 #include "start/scelte.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace {
@@ -21,6 +22,23 @@ constexpr QSize designTwips{11910, 11580};
 constexpr int primaRiga = 1140;
 constexpr int passoRiga = 2400;
 constexpr int altezzaRiga = 2370;
+constexpr double puntiIntestazione = 18;
+constexpr double passoPunti = 0.5;
+
+// A header line keeps its 18 points while a line of its text fits its height;
+// on a smaller screen the text shrinks with the line, so the three lines never
+// run into one another or into the first row.
+void adattaAllAltezza(QLabel *riga)
+{
+    QFont font = riga->font();
+    double punti = puntiIntestazione;
+    font.setPointSizeF(punti);
+    while (punti > passoPunti && QFontMetrics(font, riga).height() > riga->height()) {
+        punti -= passoPunti;
+        font.setPointSizeF(punti);
+    }
+    riga->setFont(font);
+}
 
 } // namespace
 
@@ -34,8 +52,8 @@ FrmEsemplicazione::FrmEsemplicazione(QWidget *parent)
         auto *riga = new RigaOperazione(area());
         riga->setObjectName(QStringLiteral("frmEsempio_%1").arg(i));
         aspetto::posiziona(riga, 60, primaRiga + static_cast<int>(i) * passoRiga, 11730, altezzaRiga);
-        riga->setCursor(Qt::PointingHandCursor);
-        riga->installEventFilter(this);
+        riga->rendiPremibile();
+        connect(riga, &RigaOperazione::premuta, this, [this, i] { MostraRisposta(static_cast<int>(i)); });
         frmEsempio[i] = riga;
     }
     lblAvviso = aspetto::etichettaArial(area(), QString(), 18, true);
@@ -49,8 +67,10 @@ FrmEsemplicazione::FrmEsemplicazione(QWidget *parent)
 void FrmEsemplicazione::costruisciIntestazione()
 {
     constexpr std::array<int, 3> alti{45, 405, 765};
+    // A little shorter than the exercise window's, so that a pixel parts them at any size.
+    constexpr int altezza = 345;
     for (std::size_t i = 0; i < Label1.size(); ++i)
-        Label1[i] = aspetto::rigaIntestazione(area(), alti[i]);
+        Label1[i] = aspetto::rigaIntestazione(area(), alti[i], altezza);
     aspetto::impostaColoreTesto(Label1[2], aspetto::bluScuro);
     Label1[2]->setText(QStringLiteral("Premi un esempio per vedere la risposta"));
 }
@@ -119,6 +139,8 @@ void FrmEsemplicazione::premuto(int indice)
 
 void FrmEsemplicazione::dopoRiscala()
 {
+    for (QLabel *riga : Label1)
+        adattaAllAltezza(riga);
     // The rescale puts each answer back at its design place: bring it under its "?" again.
     for (std::size_t i = 0; i < m_esempi.size(); ++i)
         frmEsempio[i]->allineaCorrezione(m_esempi[i].riga.tipoDomanda);
@@ -134,15 +156,4 @@ bool FrmEsemplicazione::event(QEvent *evento)
             AltriEsempi();
     }
     return Finestra::event(evento);
-}
-
-bool FrmEsemplicazione::eventFilter(QObject *oggetto, QEvent *evento)
-{
-    if (evento->type() == QEvent::MouseButtonPress) {
-        for (std::size_t i = 0; i < frmEsempio.size(); ++i) {
-            if (oggetto == frmEsempio[i])
-                MostraRisposta(static_cast<int>(i));
-        }
-    }
-    return Finestra::eventFilter(oggetto, evento);
 }

@@ -42,7 +42,6 @@ public:
 protected:
     void dopoRiscala() override;
     bool event(QEvent *evento) override;
-    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
     void costruisciIntestazione();

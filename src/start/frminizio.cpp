@@ -5,10 +5,12 @@
 
 #include "frame/aspetto.h"
 #include "frame/chiusura.h"
+#include "frame/decorazione.h"
 #include "frame/etichetta.h"
 #include "frame/finestre.h"
 #include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
+#include "record/registroclasse.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -81,7 +83,7 @@ void frmInizio::costruisciTitolo()
 
 void frmInizio::costruisciRiepilogo()
 {
-    auto *Shape1 = new QFrame(area());
+    auto *Shape1 = new Decorazione(area());
     Shape1->setFrameShape(QFrame::Box);
     aspetto::posiziona(Shape1, 105, 2100, 11385, 990);
 
@@ -109,11 +111,13 @@ void frmInizio::costruisciObiettivi()
         Option1[i] = pulsante(Frame1, QString::fromUtf8(obiettivi[i].caption), i, 11);
         aspetto::posiziona(Option1[i], 90, top, 3585, 1050);
         connect(Option1[i], &PulsanteOpzione::premuto, this, &frmInizio::premutoObiettivo);
-        Label9[i] = new QLabel(Frame1);
+        Label9[i] = new Decorazione(Frame1);
         aspetto::posiziona(Label9[i], 3750, top, 240, 960);
         if (i < 3)
             aspetto::impostaSfondo(Label9[i], aspetto::giallinoChiaro);
     }
+    // Built last, the second group lies over the first until a group is chosen.
+    mostraGruppo(3);
 }
 
 void frmInizio::costruisciLivelli()
@@ -125,7 +129,7 @@ void frmInizio::costruisciLivelli()
         Option2[i] = pulsante(Frame2, QString::fromUtf8(livelli[i].caption), i, 12);
         aspetto::posiziona(Option2[i], 90, righe[i], 3585, 795);
         connect(Option2[i], &PulsanteOpzione::premuto, this, &frmInizio::premutoLivello);
-        Label10[i] = new QLabel(Frame2);
+        Label10[i] = new Decorazione(Frame2);
         aspetto::impostaSfondo(Label10[i], aspetto::giallinoChiaro);
         aspetto::posiziona(Label10[i], 3720, righe[i], 240, 795);
     }
@@ -150,8 +154,8 @@ void frmInizio::costruisciTendine()
 {
     // The curtains lie over everything and follow their own animation, not
     // the proportional layout.
-    Picture2 = new QWidget(area());
-    Picture1 = new QWidget(area());
+    Picture2 = new Decorazione(area());
+    Picture1 = new Decorazione(area());
     for (QWidget *tendina : {Picture2, Picture1}) {
         aspetto::impostaSfondo(tendina, coloreTendine);
         tendina->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -193,6 +197,8 @@ void frmInizio::alloScaricamento()
 {
     m_timerTendine.stop();
     scriviLivelli();
+    // Every way out of the program passes here before the exercise window goes.
+    registroClasse().serieTerminata(modulo2(), FineSerie::programmaChiuso);
     ChiudiFinestre();
 }
 
@@ -231,12 +237,24 @@ void frmInizio::ImpostaObiettivi()
         const int primo = m_gruppoObiettivi == 1 ? 0 : 3;
         lblNomeOperazione->setText(nome + (m_gruppoObiettivi == 1 ? QStringLiteral(".1") : QStringLiteral(".2")));
         Frame1->setTitle(m_gruppoObiettivi == 1 ? QStringLiteral("OBIETTIVI 1") : QStringLiteral("OBIETTIVI 2"));
-        for (int i = primo; i < primo + 3; ++i) {
+        mostraGruppo(primo);
+    }
+    scriviLivelli();
+}
+
+void frmInizio::mostraGruppo(int primo)
+{
+    // The group underneath cannot be seen or clicked: it is hidden, so that
+    // neither the keyboard nor assistive technology finds it either.
+    for (int i = 0; i < 6; ++i) {
+        const bool davanti = i >= primo && i < primo + 3;
+        Option1[i]->setVisible(davanti);
+        Label9[i]->setVisible(davanti);
+        if (davanti) {
             Option1[i]->raise();
             Label9[i]->raise();
         }
     }
-    scriviLivelli();
 }
 
 void frmInizio::CambiaObiettivi()

@@ -74,6 +74,8 @@ private:
     void scriviLivelli() const;
     void RipristinaColori();
     void ImpostaObiettivi();
+    /** Brings the objectives primo to primo + 2 and their boxes to the front; the others, under them, are hidden. */
+    void mostraGruppo(int primo);
     void ApriTendine();
     void CambiaObiettivi();
     void premutoObiettivo(int indice);

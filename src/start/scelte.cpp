@@ -61,3 +61,12 @@ QString avvisoEsempi(int operazione, const QString &fileLivelli)
                           "(operazioni 1, 2 e 3).\n\n") +
            operazioneDelFile(operazione, fileLivelli);
 }
+
+int numeroObiettivo(const QString &descrizione)
+{
+    for (std::size_t i = 0; i < obiettivi.size(); ++i) {
+        if (descrizione == QString::fromUtf8(obiettivi[i].descrizione))
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
+}

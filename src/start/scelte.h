@@ -67,3 +67,6 @@ QString avvisoEsempi(int operazione, const QString &fileLivelli);
 
 /** The group after a press on "Cambia gli obiettivi": 1 and 2 alternate, anything else becomes 1. */
 Modulo2::int16 gruppoSeguente(Modulo2::int16 gruppo);
+
+/** The number (1 to 6) of the objective whose DescrizioneObiettivo is descrizione; 0 for none. */
+int numeroObiettivo(const QString &descrizione);

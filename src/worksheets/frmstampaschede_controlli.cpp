@@ -2,11 +2,11 @@
 // frames of objectives, levels, pupils and teachers in the lower part.
 
 #include "frmstampaschede.h"
-#include "pulsanteacapo.h"
 #include "scelteschede.h"
 
 #include "frame/aspetto.h"
 #include "frame/finestre.h"
+#include "frame/pulsanteacapo.h"
 #include "frame/pulsanteopzione.h"
 
 #include <QGroupBox>

@@ -1,6 +1,7 @@
 // The exercise's generator: each row of its table drawn over seeded draws, the place
-// of the unknown and the log line.
+// of the unknown and the log line; the row read aloud as one sentence.
 #include "exercise/generatore.h"
+#include "exercise/letturariga.h"
 #include "exercise/visualizzazione.h"
 #include "frame/servizi.h"
 #include "support/orologiofinto.h"
@@ -62,6 +63,20 @@ constexpr Riga righeLog[] = {
     {"2 x 3 x 4, first number unknown", 3, 2, 3, 4, 2, 2, " ... x    3 x    4 =   24   R."},
     {"10 x 3 x 3, second number unknown", 3, 10, 3, 3, 3, 3, "  10 x  ... x    3 =   90   R."},
     {"2 x 3 x 4, third number unknown", 3, 2, 3, 4, 4, 4, "   2 x    3 x  ... =   24   R."},
+};
+
+// What the row shows (first, second, third number, result; the sign; the place crossed out,
+// -1 for none; the correction) and the sentence it reads as.
+struct Lettura { const char *nome; std::array<const char *, 4> numeri; const char *segno; int barrato; const char *correzione, *frase; };
+constexpr Lettura letture[] = {
+    {"addition, result unknown", {"10", "15", "6", "?"}, "+", -1, "", "10 più 15 più 6 uguale punto interrogativo"},
+    {"subtraction, second number unknown", {"20", "?", "3", "5"}, "-", -1, "", "20 meno punto interrogativo meno 3 uguale 5"},
+    {"multiplication, answer typed", {"2", "3", "4", "24"}, "x", -1, "", "2 per 3 per 4 uguale 24"},
+    {"first number crossed out, then corrected (its blank read as nothing)", {"8", "8", "5", "22"}, "+", 0, " 9",
+     "8 barrato più 8 più 5 uguale 22, risposta esatta 9"},
+    {"result crossed out", {"10", "15", "6", "30"}, "+", 3, "", "10 più 15 più 6 uguale 30 barrato"},
+    {"an example answered under its ?", {"?", "7", "13", "36"}, "+", -1, " 16", "punto interrogativo più 7 più 13 uguale 36, risposta esatta 16"},
+    {"nothing written yet", {"", "", "", ""}, "", -1, "", ""},
 };
 
 } // namespace
@@ -137,6 +152,16 @@ private slots:
         SubVisualizza(stato, r.operazione, r.tipoDomanda);
         QCOMPARE(int(stato.Incognita), r.incognita);
         QCOMPARE(stato.ElencoOperazioni.valore(7), QLatin1String(r.riga));
+    }
+
+    void fraseRiga_data() { righeDa(letture); }
+    void fraseRiga()
+    {
+        const Lettura &r = rigaDi(letture);
+        RigaScritta riga{{r.numeri[0], r.numeri[1], r.numeri[2], r.numeri[3]}, r.segno, std::nullopt, r.correzione};
+        if (r.barrato >= 0)
+            riga.barrato = static_cast<Posto>(r.barrato);
+        QCOMPARE(::fraseRiga(riga), QString::fromUtf8(r.frase));
     }
 };
 

@@ -216,6 +216,21 @@ private slots:
         QCOMPARE(stampante.testi(), QStringList("Nome Eva    Data di stampa " + attesa));
     }
 
+    // Read aloud, the certificate is its lines in order, the empty ones (no name) left out.
+    void testoLetto()
+    {
+        for (const QString &alunno : {QStringLiteral("Nicolò"), QString()}) {
+            const QString testo = testoAttestato(righeAttestato({alunno, QStringLiteral("TARVELO"), QStringLiteral("CALCOLO DEL RISULTATO"),
+                                                                QStringLiteral("NUMERO MASSIMO da  1 a 30"), QStringLiteral("DISTINTO"),
+                                                                17, 20, QStringLiteral("05/12/2026")}));
+            QStringList righe{"DIPLOMA DI MERITO", "RILASCIATO A", alunno, "per aver eseguito", "TARVELO", "CALCOLO DEL RISULTATO",
+                              "NUMERO MASSIMO da  1 a 30", "con la valutazione di", "DISTINTO",
+                              "con 17 risposte esatte su 20 richieste", "Data  05/12/2026"};
+            righe.removeAll(QString());
+            QCOMPARE(testo, righe.join('\n'));
+        }
+    }
+
     void attestatoStampato_data() { righeDa(stampati); }
 
     // The printer draws the picture's box, inside the printable part of A4

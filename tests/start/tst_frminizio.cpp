@@ -85,6 +85,14 @@ constexpr SenzaEsempi senzaEsempi[] = {
     {"0, no operation", 0, "L'operazione 0 scritta in TARVELO.dat non esiste."},
 };
 
+// A size of the examples window and the size of its header text there.
+struct Schermo { const char *nome; QSize dimensione; bool intero; };
+constexpr Schermo schermi[] = {
+    {"800x600: smaller text", {800, 600}, false},
+    {"1024x600: smaller text", {1024, 600}, false},
+    {"1920x1080: the full 18 points", {1920, 1080}, true},
+};
+
 // How the start window is left: by "Esci" or by closing it.
 struct Uscita { const char *nome; bool conEsci; };
 constexpr Uscita uscite[] = {{"Esci", true}, {"window closed", false}};
@@ -413,6 +421,26 @@ private slots:
         QApplication::sendEvent(e, &attivazione);
         QVERIFY(!e->lblAvviso->isVisibleTo(e) && e->frmEsempio[0]->isVisibleTo(e) && e->Label1[2]->isVisibleTo(e));
         QCOMPARE(e->Label1[0]->text(), QStringLiteral("   Operazione:    SOTTRAZIONE"));
+    }
+
+    void intestazioneEsempi_data() { righeDa(schermi); }
+    // The three header lines of the examples window never run into one another or into the
+    // first row: their text shrinks with them when the window is small.
+    void intestazioneEsempi()
+    {
+        const Schermo &r = rigaDi(schermi);
+        modulo2().Operazione = 1;
+        auto *e = qobject_cast<FrmEsemplicazione *>(Finestre::istanza().mostra(nomi::FrmEsemplicazione));
+        e->showNormal();
+        e->resize(r.dimensione);
+        QCOMPARE(e->area()->size(), r.dimensione);
+        int sotto = 0;
+        for (const QLabel *riga : e->Label1) {
+            QVERIFY(riga->y() >= sotto && QFontMetrics(riga->font(), riga).height() <= riga->height());
+            QCOMPARE(riga->font().pointSizeF() == 18, r.intero);
+            sotto = riga->geometry().bottom() + 1;
+        }
+        QVERIFY(sotto <= e->frmEsempio[0]->y());
     }
 
     void esempi_data()

@@ -1,17 +1,22 @@
 #include "ambienteprova.h"
 
+#include "frame/annuncio.h"
 #include "frame/chiusura.h"
 #include "frame/finestre.h"
 #include "frame/modulo2.h"
 #include "frame/servizi.h"
+#include "record/registroclasse.h"
 #include "registrofinestre.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QTest>
 
 AmbienteProva::AmbienteProva()
     : m_cartellaPrima(QDir::currentPath())
+    , m_datiPrima(qgetenv("XDG_DATA_HOME"))
 {
+    qputenv("XDG_DATA_HOME", QFile::encodeName(m_dati.path()));
     azzeraModulo2();
     QDir::setCurrent(m_cartella.path());
     auto &s = servizi();
@@ -24,6 +29,7 @@ AmbienteProva::AmbienteProva()
         return m_stampanti.back()->gemella();
     };
     s.messaggio = [this](const QString &testo) { m_messaggi.append(testo); };
+    Annuncio::impostaOsservatore([this](const QString &testo) { m_annunci.append(testo); });
     registraFinestre();
     Finestre::istanza().impostaAllaFine([this] { ++m_fine; });
 }
@@ -31,11 +37,39 @@ AmbienteProva::AmbienteProva()
 AmbienteProva::~AmbienteProva()
 {
     ChiudiFinestre();
+    registroClasse().chiudi(std::chrono::seconds(10));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     auto &s = servizi();
     s.orologio = std::make_shared<OrologioDiSistema>();
     s.creaStampante = nullptr;
     s.messaggio = [](const QString &) {};
+    Annuncio::impostaOsservatore({});
     Finestre::istanza().impostaAllaFine([] {});
     QDir::setCurrent(m_cartellaPrima);
+    if (m_datiPrima.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", m_datiPrima);
+}
+
+QString AmbienteProva::percorsoRegistro() const
+{
+    return QDir(m_dati.path()).filePath(QStringLiteral("TARVELO/registro.sqlite"));
+}
+
+void AmbienteProva::avviaRegistro(const QString &percorso)
+{
+    ImpostazioniRegistro impostazioni;
+    impostazioni.percorso = percorso.isEmpty() ? percorsoRegistro() : percorso;
+    impostazioni.attesaOccupato = std::chrono::milliseconds(100);
+    impostazioni.riprova = std::chrono::milliseconds(20);
+    registroClasse().avvia(impostazioni);
+}
+
+bool AmbienteProva::attendiRegistro()
+{
+    bool fatto = false;
+    QObject contesto;
+    registroClasse().interroga<bool>([](Archivio *) { return true; }, &contesto, [&fatto](bool) { fatto = true; });
+    return QTest::qWaitFor([&fatto] { return fatto; }, 10000);
 }

@@ -11,9 +11,12 @@
 
 // Everything a window test needs in place of the outside world: a settable
 // clock, a seeded random source, recording printers, recorded messages, a
-// fresh shared state and an empty current folder (for the settings file).
-// Windows are registered by name; the end of the program is recorded instead
-// of quitting. On destruction every window left loaded is unloaded.
+// fresh shared state, an empty current folder (for the settings file) and an
+// empty data folder (XDG_DATA_HOME, for the class record: no test ever
+// reaches the user's own); the messages announced to assistive technology are
+// recorded. Windows are registered by name; the end of the program is recorded
+// instead of quitting. On destruction every window left loaded is unloaded,
+// then the class record, if started, is closed.
 class AmbienteProva final
 {
 public:
@@ -30,9 +33,20 @@ public:
 
     // The texts of the message boxes shown so far.
     const QStringList &messaggi() const { return m_messaggi; }
+    // The messages announced to assistive technology so far.
+    const QStringList &annunci() const { return m_annunci; }
     // How many times the last window went and the program would have ended.
     int fineProgramma() const { return m_fine; }
     QString cartella() const { return m_cartella.path(); }
+
+    // The class record's file in the data folder.
+    QString percorsoRegistro() const;
+    // Starts the class record on that file (by default percorsoRegistro()), trying again
+    // after a fault every 20 ms and waiting 100 ms for a file held by another program.
+    void avviaRegistro(const QString &percorso = QString());
+    // Waits until the record has dealt with everything handed to it so far; false if
+    // it did not within 10 s.
+    bool attendiRegistro();
 
 private:
     std::shared_ptr<OrologioFinto> m_orologio = std::make_shared<OrologioFinto>();
@@ -40,7 +54,10 @@ private:
     std::vector<StampanteRegistrata *> m_stampanti;
     QStringList m_font{QStringLiteral("Arial"), QStringLiteral("Courier New")};
     QStringList m_messaggi;
+    QStringList m_annunci;
     int m_fine = 0;
     QTemporaryDir m_cartella;
     QString m_cartellaPrima;
+    QTemporaryDir m_dati;
+    QByteArray m_datiPrima;
 };

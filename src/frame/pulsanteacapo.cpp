@@ -9,6 +9,15 @@ PulsanteACapo::PulsanteACapo(const QString &testo, QWidget *parent)
     setAutoDefault(false);
 }
 
+void PulsanteACapo::premiAccessibile()
+{
+    // A click gives the focus as the mouse button goes down (some buttons act
+    // on gaining it), and clicks as it goes up.
+    if (focusPolicy() & Qt::ClickFocus)
+        setFocus(Qt::MouseFocusReason);
+    click();
+}
+
 void PulsanteACapo::paintEvent(QPaintEvent *)
 {
     // The style draws the button without its caption; the caption follows,

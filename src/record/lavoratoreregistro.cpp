@@ -1,0 +1,127 @@
+#include "lavoratoreregistro.h"
+
+#include "fileregistro.h"
+#include "postazione.h"
+
+#include <QThread>
+
+LavoratoreRegistro::LavoratoreRegistro(ImpostazioniRegistro impostazioni)
+    : m_impostazioni(std::move(impostazioni))
+{
+    // A member with this as parent, so that it moves to the record's thread with the worker.
+    m_riprova.setParent(this);
+    m_riprova.setSingleShot(true);
+    m_riprova.setInterval(m_impostazioni.riprova);
+    connect(&m_riprova, &QTimer::timeout, this, &LavoratoreRegistro::scriviCoda);
+}
+
+LavoratoreRegistro::~LavoratoreRegistro() = default;
+
+void LavoratoreRegistro::apri()
+{
+    // Asked here, on the record's thread: the user's name may come from a slow directory.
+    m_postazione = questaPostazione();
+    scriviCoda();
+}
+
+void LavoratoreRegistro::accoda(const Scrittura &scrittura)
+{
+    m_coda.push_back(scrittura);
+    scriviCoda();
+}
+
+void LavoratoreRegistro::leggi(const std::function<void(Archivio *)> &lettura)
+{
+    lettura(pronto() ? m_archivio.get() : nullptr);
+}
+
+void LavoratoreRegistro::concludi()
+{
+    m_riprova.stop();
+    scriviCoda();
+    m_riprova.stop();
+    m_archivio.reset();
+    thread()->quit();
+}
+
+bool LavoratoreRegistro::pronto()
+{
+    // A fault that may pass is tried again when the timer says so; the others never.
+    if (m_archivio)
+        return true;
+    if ((m_guasto != Guasto::nessuno && !passeggero(m_guasto)) || m_riprova.isActive())
+        return false;
+    AperturaFile apertura = apriFileRegistro(m_impostazioni, m_postazione);
+    if (apertura.guasto == Guasto::rovinato) {
+        if (!mettiDaParteIlFile()) {
+            segnala(Guasto::cartella);
+            return false;
+        }
+        apertura = apriFileRegistro(m_impostazioni, m_postazione);
+    }
+    if (!apertura.archivio) {
+        // A new file found damaged too is no fault of the old one: the disk is tried again later.
+        segnala(apertura.guasto == Guasto::rovinato ? Guasto::scrittura : apertura.guasto);
+        return false;
+    }
+    m_archivio = std::move(apertura.archivio);
+    m_guasto = Guasto::nessuno;
+    annunciaStato();
+    return true;
+}
+
+void LavoratoreRegistro::scriviCoda()
+{
+    while (pronto() && !m_coda.empty()) {
+        if (m_archivio->scrivi(m_coda.front())) {
+            m_coda.pop_front();
+            continue;
+        }
+        const Guasto guasto = m_archivio->guasto();
+        if (guasto == Guasto::rifiutata) {
+            m_nota = guasto;
+            m_coda.pop_front();
+            continue;
+        }
+        // The store is opened afresh for the next try.
+        m_archivio.reset();
+        if (guasto != Guasto::rovinato)
+            segnala(guasto);
+        else if (!mettiDaParteIlFile())
+            segnala(Guasto::cartella);
+    }
+    annunciaStato();
+}
+
+void LavoratoreRegistro::segnala(Guasto guasto)
+{
+    m_guasto = guasto;
+    if (passeggero(guasto))
+        m_riprova.start();
+    annunciaStato();
+}
+
+bool LavoratoreRegistro::mettiDaParteIlFile()
+{
+    const QString nuovo = mettiDaParte(m_impostazioni.percorso, QDateTime::currentDateTime());
+    if (nuovo.isEmpty())
+        return false;
+    m_nota = Guasto::rovinato;
+    m_messoDaParte = nuovo;
+    return true;
+}
+
+void LavoratoreRegistro::annunciaStato()
+{
+    StatoRegistro stato;
+    if (m_guasto != Guasto::nessuno)
+        stato = statoRegistro(m_guasto, m_impostazioni.percorso);
+    else if (m_nota)
+        stato = statoRegistro(*m_nota, m_impostazioni.percorso, m_messoDaParte);
+    else if (m_archivio)
+        stato = statoRegistro(Guasto::nessuno, m_impostazioni.percorso);
+    if (stato == m_annunciato)
+        return;
+    m_annunciato = stato;
+    emit statoCambiato(stato);
+}

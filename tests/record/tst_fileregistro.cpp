@@ -1,0 +1,305 @@
+// The class record's file through what happens to files: damaged, from a newer
+// program, locked, read-only, a folder that cannot be made or written, a full
+// disk; a file of the first schema version brought up to date; series left
+// open by a program that died closed at the next start.
+#include "letturaregistro.h"
+#include "senzaprivilegi.h"
+
+#include "support/ambienteprova.h"
+#include "support/tabella.h"
+
+#include "record/registroclasse.h"
+
+#include <QProcess>
+#include <QSysInfo>
+
+#include <csignal>
+#include <functional>
+#include <optional>
+#include <sys/resource.h>
+
+namespace {
+
+// A series of three operations, each answered right, then "Esco", handed to the record
+// as the exercise window would.
+void unaSerie()
+{
+    Modulo2 &m = modulo2();
+    m.NomeProgramma = QStringLiteral("TARVELO");
+    m.Operazione = m.Livello = 1;
+    registroClasse().serieIniziata(m);
+    for (int i = 1; i <= 3; ++i) {
+        m.NumeroOperazioni = m.NumeroOperazione = m.NumeroEsatte = m.RisposteEsatte = static_cast<Modulo2::int16>(i);
+        m.ElencoOperazioni.imposta(i, QStringLiteral("   %1 +    1 +    1 = ...    R.%2  ").arg(i).arg(i + 2));
+        m.Risposta = QString::number(i + 2);
+        registroClasse().rispostaGiudicata(m, true);
+    }
+    registroClasse().serieTerminata(m, FineSerie::esco);
+}
+
+QByteArray contenuto(const QString &percorso)
+{
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void scrivi(const QString &percorso, const QByteArray &byte)
+{
+    QFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size())
+        QTest::qFail("cannot write the test file", __FILE__, __LINE__);
+}
+
+// Runs the statements on the SQLite file through a connection of the test's own.
+void sql(const QString &percorso, const QStringList &istruzioni)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("prova"));
+        db.setDatabaseName(percorso);
+        db.open();
+        QSqlQuery query(db);
+        for (const QString &istruzione : istruzioni) {
+            if (!query.exec(istruzione))
+                QTest::qFail(qPrintable(istruzione + ": " + query.lastError().text()), __FILE__, __LINE__);
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("prova"));
+}
+
+// What a fault needs while it lasts: another program's lock, lowered privileges, a file size limit.
+// Whatever the test ends with, the limit and the lock go with it.
+struct Banco final
+{
+    ~Banco()
+    {
+        if (limitePrima)
+            setrlimit(RLIMIT_FSIZE, &*limitePrima);
+        if (cartellePlugin)
+            QCoreApplication::setLibraryPaths(*cartellePlugin);
+        detentore.reset();
+        QSqlDatabase::removeDatabase(QStringLiteral("detentore"));
+    }
+
+    QString file;
+    QString cartella() const { return QFileInfo(file).absolutePath(); }
+    std::optional<SenzaPrivilegi> senzaPrivilegi;
+    std::optional<QSqlDatabase> detentore;
+    std::optional<rlimit> limitePrima;
+    std::optional<QStringList> cartellePlugin;
+};
+
+void bloccaCartella(Banco &b, QFileDevice::Permissions permessi)
+{
+    QDir().mkpath(b.cartella());
+    QFile::setPermissions(b.cartella(), permessi);
+    b.senzaPrivilegi.emplace();
+}
+
+void limitaFile(Banco &b, rlim_t massimo)
+{
+    rlimit limite{};
+    getrlimit(RLIMIT_FSIZE, &limite);
+    if (!b.limitePrima)
+        b.limitePrima = limite;
+    limite.rlim_cur = massimo;
+    setrlimit(RLIMIT_FSIZE, &limite);
+}
+
+// The state while the fault lasts; intatto: the file's bytes are left as they were.
+struct Guaio
+{
+    const char *nome;
+    std::function<void(Banco &)> prepara;
+    Guasto guasto;
+    bool intatto;
+    std::function<void(Banco &)> ripara; // null: nothing to mend
+};
+
+const Guaio guai[] = {
+    // First, before any test has loaded the driver: a driver once loaded stays.
+    {"no SQLite driver: nothing touched",
+     [](Banco &b) {
+         b.cartellePlugin = QCoreApplication::libraryPaths();
+         QCoreApplication::setLibraryPaths({});
+     },
+     Guasto::senzaDriver, true, nullptr},
+    {"a missing folder is made", [](Banco &) {}, Guasto::nessuno, false, nullptr},
+    {"not a database: set aside, a new file begun",
+     [](Banco &b) {
+         QDir().mkpath(b.cartella());
+         scrivi(b.file, QByteArray(5000, 'x'));
+     },
+     Guasto::rovinato, false, nullptr},
+    {"damaged pages: set aside, a new file begun",
+     [](Banco &b) {
+         QDir().mkpath(b.cartella());
+         sql(b.file, {QStringLiteral("CREATE TABLE t (x)"), QStringLiteral("INSERT INTO t VALUES (randomblob(9000))")});
+         QFile file(b.file);
+         file.open(QIODevice::ReadWrite);
+         file.seek(100);
+         file.write(QByteArray(3000, '\xff'));
+     },
+     Guasto::rovinato, false, nullptr},
+    {"from a newer program: left alone",
+     [](Banco &b) {
+         QDir().mkpath(b.cartella());
+         sql(b.file, {QStringLiteral("CREATE TABLE futuro (x)"), QStringLiteral("PRAGMA user_version = 3")});
+     },
+     Guasto::versioneNuova, true, nullptr},
+    {"locked by another program",
+     [](Banco &b) {
+         QDir().mkpath(b.cartella());
+         b.detentore = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("detentore"));
+         b.detentore->setDatabaseName(b.file);
+         b.detentore->open();
+         QSqlQuery(*b.detentore).exec(QStringLiteral("BEGIN EXCLUSIVE"));
+     },
+     Guasto::bloccato, true,
+     [](Banco &b) { QSqlQuery(*b.detentore).exec(QStringLiteral("COMMIT")); }},
+    {"read-only file",
+     [](Banco &b) {
+         QDir().mkpath(b.cartella());
+         sql(b.file, {QStringLiteral("CREATE TABLE t (x)")});
+         QFile::setPermissions(b.file, QFileDevice::ReadOwner);
+         b.senzaPrivilegi.emplace();
+     },
+     Guasto::solaLettura, true,
+     [](Banco &b) { QFile::setPermissions(b.file, QFileDevice::ReadOwner | QFileDevice::WriteOwner); }},
+    {"a folder that cannot be written",
+     [](Banco &b) { bloccaCartella(b, QFileDevice::ReadOwner | QFileDevice::ExeOwner); }, Guasto::cartella, true,
+     [](Banco &b) { QFile::setPermissions(b.cartella(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); }},
+    {"a file where the folder should be",
+     [](Banco &b) {
+         QDir().mkpath(QFileInfo(b.cartella()).absolutePath());
+         scrivi(b.cartella(), "non una cartella");
+     },
+     Guasto::cartella, true, [](Banco &b) { QFile::remove(b.cartella()); }},
+    {"a full disk", [](Banco &b) { limitaFile(b, 0); }, Guasto::scrittura, true,
+     [](Banco &b) { limitaFile(b, b.limitePrima->rlim_cur); }},
+};
+
+// The first version's tables, as the files written by it hold them.
+const QStringList versione1{
+    "CREATE TABLE serie (id TEXT PRIMARY KEY, inizio TEXT NOT NULL, fine TEXT, esito TEXT, computer TEXT NOT NULL,"
+    " utente TEXT NOT NULL, processo INTEGER NOT NULL, programma TEXT NOT NULL, operazione INTEGER NOT NULL,"
+    " obiettivo INTEGER NOT NULL, descrizione_obiettivo TEXT NOT NULL, livello INTEGER NOT NULL,"
+    " descrizione_livello TEXT NOT NULL, operazioni INTEGER NOT NULL, numero_esatte INTEGER NOT NULL,"
+    " numero_errate INTEGER NOT NULL, risposte_esatte INTEGER NOT NULL, valutazione TEXT, secondi INTEGER NOT NULL)",
+    "CREATE INDEX serie_inizio ON serie (inizio)",
+    "CREATE TABLE operazioni (serie_id TEXT NOT NULL REFERENCES serie (id) ON DELETE CASCADE, indice INTEGER NOT NULL,"
+    " riga TEXT NOT NULL, numero1 INTEGER NOT NULL, numero2 INTEGER NOT NULL, numero3 INTEGER NOT NULL,"
+    " risultato INTEGER NOT NULL, tipo_domanda INTEGER NOT NULL, incognita INTEGER NOT NULL,"
+    " intervento INTEGER NOT NULL, secondi INTEGER NOT NULL, PRIMARY KEY (serie_id, indice))",
+    "CREATE TABLE risposte (serie_id TEXT NOT NULL, indice INTEGER NOT NULL, numero INTEGER NOT NULL,"
+    " testo TEXT NOT NULL, esatta INTEGER NOT NULL, aiuto TEXT, secondi INTEGER NOT NULL, quando TEXT NOT NULL,"
+    " PRIMARY KEY (serie_id, indice, numero),"
+    " FOREIGN KEY (serie_id, indice) REFERENCES operazioni (serie_id, indice) ON DELETE CASCADE)",
+    "PRAGMA user_version = 1",
+};
+
+// A series of the first version, begun at 08:00 on 4 December 2026 with one operation
+// answered twice, wrong and then right, 7 s after it began.
+QStringList serieVersione1(const QString &id, const QString &fine, const QString &computer, qint64 processo)
+{
+    return {QStringLiteral("INSERT INTO serie VALUES ('%1', '2026-12-04T08:00:00.000Z', %2, %3, '%4', 'alunno', %5,"
+                           " 'TARVELO', 1, 1, 'CALCOLO DEL RISULTATO', 1, 'NUMERO MASSIMO da  1 a 30', 1, 1, 1, 1,"
+                           " NULL, 10)")
+                .arg(id, fine.isEmpty() ? QStringLiteral("NULL") : "'" + fine + "'",
+                     fine.isEmpty() ? QStringLiteral("NULL") : QStringLiteral("'completata'"), computer)
+                .arg(processo),
+            QStringLiteral("INSERT INTO operazioni VALUES ('%1', 1, '   7 +   25 +    3 = ...    R.36*  35  ', 7, 25, 3,"
+                           " 35, 1, 35, 0, 7)").arg(id),
+            QStringLiteral("INSERT INTO risposte VALUES ('%1', 1, 1, '36', 0, 'rifiutato', 3, '2026-12-04T08:00:03.000Z')")
+                .arg(id),
+            QStringLiteral("INSERT INTO risposte VALUES ('%1', 1, 2, '35', 1, NULL, 7, '2026-12-04T08:00:07.000Z')")
+                .arg(id)};
+}
+
+} // namespace
+
+class TstFileRegistro final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A size limit stops the writes with an error instead of a signal.
+    void initTestCase() { std::signal(SIGXFSZ, SIG_IGN); }
+
+    // While the fault lasts the state line says so and the file is left as it was; once it
+    // passes, the series kept in memory is in the file. A damaged file is kept aside.
+    void guasti_data() { righeDa(guai); }
+    void guasti()
+    {
+        const Guaio &r = rigaDi(guai);
+        Banco banco;
+        AmbienteProva ambiente;
+        banco.file = QFileInfo(ambiente.percorsoRegistro()).dir().filePath(QStringLiteral("a/registro.sqlite"));
+        r.prepara(banco);
+        const QByteArray prima = contenuto(banco.file);
+        ambiente.avviaRegistro(banco.file);
+        unaSerie();
+        QVERIFY(ambiente.attendiRegistro());
+        QCOMPARE(int(registroClasse().stato().guasto), int(r.guasto));
+        const QStringList messi = QDir(banco.cartella()).entryList({QStringLiteral("registro-rovinato-*.sqlite")});
+        QCOMPARE(messi.size(), r.guasto == Guasto::rovinato ? 1 : 0);
+        const QString nominato = r.guasto == Guasto::cartella ? banco.cartella()
+                                 : messi.isEmpty()            ? banco.file
+                                                              : QDir(banco.cartella()).filePath(messi[0]);
+        QVERIFY(registroClasse().stato().riga.contains(QDir::toNativeSeparators(nominato)));
+        QCOMPARE(contenuto(messi.isEmpty() ? banco.file : nominato) == prima, r.intatto || !messi.isEmpty());
+        if (r.ripara) {
+            r.ripara(banco);
+            QTRY_VERIFY(registroClasse().stato().guasto == Guasto::nessuno);
+            QVERIFY(ambiente.attendiRegistro());
+        }
+        if (r.guasto != Guasto::versioneNuova && r.guasto != Guasto::senzaDriver) {
+            const LetturaRegistro file(banco.file);
+            QCOMPARE(file.righe(QStringLiteral("SELECT esito, operazioni, (SELECT group_concat(riga, ';') FROM operazioni)"
+                                               " FROM serie")),
+                     QStringList{"esco|3|   1 +    1 +    1 = ...    R.3  ;   2 +    1 +    1 = ...    R.4  ;"
+                                 "   3 +    1 +    1 = ...    R.5  "});
+        }
+    }
+
+    // A file of the first version gains the names and the queue for the server, with the
+    // series it had finished in the queue; of the series left open, the one of a program that
+    // died is closed at its last answer, the one of a program still running and the one of
+    // another computer (the same home on a network) stay open. The file then takes new series.
+    void dallaPrimaVersione()
+    {
+        AmbienteProva ambiente;
+        const QString file = ambiente.percorsoRegistro();
+        QDir().mkpath(QFileInfo(file).absolutePath());
+        QProcess morto;
+        morto.start(QStringLiteral("true"), {});
+        QVERIFY(morto.waitForStarted());
+        const qint64 processoMorto = morto.processId();
+        QVERIFY(morto.waitForFinished());
+        const QString qui = QSysInfo::machineHostName();
+        const QString id = QStringLiteral("0000000%1-0000-4000-8000-000000000000");
+        sql(file, versione1 + serieVersione1(id.arg(1), QStringLiteral("2026-12-04T08:00:30.000Z"), qui, processoMorto)
+                      + serieVersione1(id.arg(2), QString(), qui, processoMorto)
+                      + serieVersione1(id.arg(3), QString(), qui, getppid())
+                      + serieVersione1(id.arg(4), QString(), QStringLiteral("un-altro-computer"), processoMorto));
+        ambiente.avviaRegistro(file);
+        unaSerie();
+        QVERIFY(ambiente.attendiRegistro());
+        QCOMPARE(int(registroClasse().stato().guasto), int(Guasto::nessuno));
+        const LetturaRegistro registro(file);
+        QCOMPARE(registro.righe(QStringLiteral("PRAGMA user_version")), QStringList{"2"});
+        QCOMPARE(registro.righe(QStringLiteral("SELECT substr(id, 8, 1), esito, fine FROM serie WHERE id LIKE '0000000%'"
+                                               " ORDER BY id")),
+                 QStringList({"1|completata|2026-12-04T08:00:30.000Z", "2|interrotta|2026-12-04T08:00:07.000Z", "3|-|-",
+                              "4|-|-"}));
+        QCOMPARE(registro.righe(QStringLiteral("SELECT tabella, substr(chiave, 8, 1) FROM coda_invio ORDER BY chiave")).mid(0, 2),
+                 QStringList({"serie|1", "serie|2"}));
+        QCOMPARE(registro.righe(QStringLiteral("SELECT count(*), sum(esatta) FROM risposte WHERE serie_id LIKE '0000000%'")),
+                 QStringList{"8|4"});
+        QCOMPARE(registro.righe(QStringLiteral("SELECT esito, operazioni FROM serie WHERE id NOT LIKE '0000000%'")),
+                 QStringList{"esco|3"});
+        QCOMPARE(registro.righe(QStringLiteral("SELECT count(*) FROM nomi")), QStringList{"0"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TstFileRegistro)
+#include "tst_fileregistro.moc"
