@@ -9,7 +9,6 @@
 #include "frame/servizi.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QLabel>
 #include <QTableView>
 
@@ -131,7 +130,6 @@ void ParteRegistro::Esporta()
 void ParteRegistro::scriviCsv(const QString &percorso, const QString &testo)
 {
     const QString motivo = salvaFile(percorso, contenutoCsv(testo));
-    servizi().messaggio(motivo.isEmpty() ? QStringLiteral("L'elenco è stato salvato nel file\n%1")
-                                               .arg(QDir::toNativeSeparators(percorso))
+    servizi().messaggio(motivo.isEmpty() ? messaggioSalvataggioRiuscito(percorso)
                                          : messaggioSalvataggioFallito(percorso, motivo));
 }

@@ -28,7 +28,10 @@ QString senzaUltimo(const QString &risposta)
 
 bool rispostaEsatta(const Modulo2 &stato)
 {
-    return stato.Risposta.trimmed() == stato.TestoIncognita.trimmed();
+    // With no operation drawn TestoIncognita is empty too: an empty answer
+    // must not match it.
+    const QString risposta = stato.Risposta.trimmed();
+    return !risposta.isEmpty() && risposta != rispostaVuota && risposta == stato.TestoIncognita.trimmed();
 }
 
 bool VerificaRisposta(Modulo2 &stato)

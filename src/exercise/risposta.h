@@ -19,7 +19,8 @@ QString conCifra(const QString &risposta, bool daCapo, int cifra);
 /** The answer after "Cancella": its last character removed, "?" when nothing is left. */
 QString senzaUltimo(const QString &risposta);
 
-/** Risposta equals TestoIncognita as text, blanks around both ignored ("09" is not 9). */
+/** Risposta equals TestoIncognita as text, blanks around both ignored ("09" is not 9). An answer
+    with nothing typed ("" or "?") is never right, whatever TestoIncognita holds. */
 bool rispostaEsatta(const Modulo2 &stato);
 
 /** Judges Risposta: counts it right or wrong, sets SegnoEsito (two blanks, or "* ") and

@@ -37,8 +37,9 @@ QByteArray contenutoCsv(const QString &testo)
 
 QString fileNeiDocumenti(const QString &nome)
 {
-    const QDir documenti(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    return (documenti.exists() ? documenti : QDir::home()).filePath(nome);
+    const QString documenti = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString cartella = !documenti.isEmpty() && QFileInfo(documenti).isDir() ? documenti : QDir::homePath();
+    return QDir(cartella).filePath(nome);
 }
 
 QString salvaFile(const QString &percorso, const QByteArray &contenuto)
@@ -57,6 +58,11 @@ QString salvaFile(const QString &percorso, const QByteArray &contenuto)
         return QStringLiteral("il disco è pieno o non accetta il file");
     }
     return file.commit() ? QString() : QStringLiteral("il disco è pieno o non accetta il file");
+}
+
+QString messaggioSalvataggioRiuscito(const QString &percorso)
+{
+    return QStringLiteral("L'elenco è stato salvato in \"%1\".").arg(QDir::toNativeSeparators(percorso));
 }
 
 QString messaggioSalvataggioFallito(const QString &percorso, const QString &motivo)

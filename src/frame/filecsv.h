@@ -23,5 +23,7 @@ QString fileNeiDocumenti(const QString &nome);
     one is complete. Empty when saved; otherwise why not, in Italian, to follow a colon. */
 QString salvaFile(const QString &percorso, const QByteArray &contenuto);
 
+/** The message for a list saved at percorso. */
+QString messaggioSalvataggioRiuscito(const QString &percorso);
 /** The message for a list that could not be saved at percorso, for the reason given. */
 QString messaggioSalvataggioFallito(const QString &percorso, const QString &motivo);

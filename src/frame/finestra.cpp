@@ -47,8 +47,13 @@ void Finestra::closeEvent(QCloseEvent *event)
 void Finestra::mostraIngrandita()
 {
     // Maximizing is a request to the window manager; on a bare X display
-    // nobody answers it, so the window first takes the screen's free area.
-    if (QScreen *schermo = screen())
-        setGeometry(schermo->availableGeometry());
+    // nobody answers it, so a window not yet shown first takes the screen's
+    // free area. A window on screen is left to the window manager: it keeps a
+    // maximized window at its own size and refuses a new geometry, while Qt
+    // would lay the controls out for the size asked.
+    if (!isVisible()) {
+        if (QScreen *schermo = screen())
+            setGeometry(schermo->availableGeometry());
+    }
     showMaximized();
 }

@@ -21,6 +21,8 @@ public:
 
     const std::vector<PosizioneRelativa> &Posizioni() const { return m_posizioni; }
     int numeroControlli() const { return static_cast<int>(m_controlli.size()); }
+    /** The recorded controls, in the order of Posizioni; one deleted since is null. */
+    const std::vector<QPointer<QWidget>> &controlli() const { return m_controlli; }
 
 private:
     std::vector<PosizioneRelativa> m_posizioni;

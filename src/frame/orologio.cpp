@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <ctime>
 
 float OrologioDiSistema::secondiDallaMezzanotte() const
 {
@@ -17,7 +18,17 @@ QDate OrologioDiSistema::oggi() const
 
 QString dataBreve(const QDate &data)
 {
-    return data.toString(QStringLiteral("dd/MM/yyyy"));
+    // The C library's short date for the user's LC_TIME ("%x"), which Qt's own
+    // locale (set to Italian for its dialogs) does not follow.
+    std::tm giorno{};
+    giorno.tm_year = data.year() - 1900;
+    giorno.tm_mon = data.month() - 1;
+    giorno.tm_mday = data.day();
+    giorno.tm_wday = data.dayOfWeek() % 7;
+    giorno.tm_yday = data.dayOfYear() - 1;
+    char testo[128];
+    const std::size_t lunghezza = std::strftime(testo, sizeof testo, "%x", &giorno);
+    return QString::fromLocal8Bit(testo, static_cast<qsizetype>(lunghezza));
 }
 
 QDateTime adesso(const Orologio &orologio)

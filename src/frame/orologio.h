@@ -30,5 +30,6 @@ public:
 /** Now, by the clock: today at its seconds since midnight, in local time. */
 QDateTime adesso(const Orologio &orologio);
 
-// Today's date in the short form printed on the report and the certificate.
+/** The date in the system's short date format for the user's LC_TIME, as printed on the
+    report and the certificate: 06/12/2026 under it_IT, 12/06/2026 under en_US, 12/06/26 under C. */
 QString dataBreve(const QDate &data);

@@ -81,7 +81,7 @@ void PulsanteOpzione::aggiornaSfondo()
 
 void PulsanteOpzione::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || !isEnabled()) {
+    if ((event->button() != Qt::LeftButton && !m_ogniTastoMouse) || !isEnabled()) {
         event->ignore();
         return;
     }

@@ -21,6 +21,8 @@ public:
     /** The caption as given; on screen it wraps onto more lines when the button is too narrow. */
     QString caption() const { return m_caption; }
     void impostaCaption(const QString &caption);
+    /** Whether every mouse button acts, not only the left one (off by default). */
+    void impostaOgniTastoMouse(bool ogni) { m_ogniTastoMouse = ogni; }
     /** Whether Enter on the focused button acts like a mouse press (on by default). */
     void impostaInvioAgisce(bool agisce) { m_invioAgisce = agisce; }
     /** Background colours with and without the focus, as 0x00BBGGRR. */
@@ -60,6 +62,7 @@ private:
 
     QString m_caption;
     int m_indice = 0;
+    bool m_ogniTastoMouse = false;
     bool m_invioAgisce = true;
     bool m_tastoInCorso = false;
     bool m_coloriFuoco = false;

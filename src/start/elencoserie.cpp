@@ -13,7 +13,8 @@ QStringList intestazioniSerie()
     return {QStringLiteral("Data"),       QStringLiteral("Ora di fine"),
             QStringLiteral("Obiettivo"),  QStringLiteral("Livello"),
             QStringLiteral("Operazioni"), QStringLiteral("Risposte esatte"),
-            QStringLiteral("Secondi"),    QStringLiteral("Valutazione")};
+            QStringLiteral("Secondi"),    QStringLiteral("Valutazione"),
+            QStringLiteral("Note")};
 }
 
 QString oraDelGiorno(double secondi)
@@ -31,7 +32,10 @@ QStringList rigaSerie(const SerieRegistrata &serie)
             QString::number(serie.operazioni),
             QString::number(serie.esatte),
             QString::number(serie.secondi),
-            ValutazioneDaPunteggio(Punteggio(serie.esatte, serie.operazioni))};
+            ValutazioneDaPunteggio(Punteggio(serie.esatte, serie.operazioni)),
+            serie.operazioni < valutazione::minimoOperazioni
+                ? QStringLiteral("Nessun attestato: meno di %1 operazioni").arg(valutazione::minimoOperazioni)
+                : QString()};
 }
 
 QString testoCsv(const std::vector<SerieRegistrata> &serie)

@@ -13,7 +13,8 @@
 QStringList intestazioniSerie();
 
 /** The row of one series: date, end time ("in corso" while under way),
-    objective, level, operations, right answers, seconds and the grade it earns. */
+    objective, level, operations, right answers, seconds, the grade it earns and
+    a note when it is too short for a certificate. */
 QStringList rigaSerie(const SerieRegistrata &serie);
 
 /** The time of day of seconds since midnight, "hh:mm:ss". */

@@ -28,7 +28,8 @@ QString nomeOperazione(int operazione)
     case operazioni::moltiplicazione:
         return QStringLiteral("MOLTIPLICAZIONE");
     default:
-        return {};
+        // Not trained here: its number, so that the line is never blank.
+        return QString::number(operazione);
     }
 }
 

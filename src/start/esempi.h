@@ -33,7 +33,7 @@ int livelloEsempi(int livello);
     the exercise window does not train. */
 std::vector<Esempio> disegnaEsempi(const Modulo2 &stato, Servizi &servizi);
 
-/** The header lines of the examples: the operation ("   Operazione:    ADDIZIONE") and the
-    level ("Livello n.1:         NUMERO MASSIMO da  1 a 30"). */
+/** The header lines of the examples: the operation ("   Operazione:    ADDIZIONE", its number
+    for one not trained) and the level ("Livello n.1:         NUMERO MASSIMO da  1 a 30"). */
 QString intestazioneOperazione(int operazione);
 QString intestazioneLivello(int livello);

@@ -1,5 +1,6 @@
 #include "filelivelli.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -77,6 +78,15 @@ bool soloLettura(const QFileInfo &info)
     return !info.isWritable() || !(info.permissions() & scrittura);
 }
 
+// Qt turns a relative name into an absolute one through the current folder's
+// name as text, which a folder named in another encoding (Latin-1 bytes on an
+// old USB stick) does not survive; the kernel's own link to the current folder
+// reaches it whatever its name.
+QString nellaCartellaCorrente(const QString &percorso)
+{
+    return QDir::isRelativePath(percorso) ? QStringLiteral("/proc/self/cwd/") + percorso : percorso;
+}
+
 } // namespace
 
 QString nomeFileLivelli(const QString &nomeProgramma)
@@ -99,8 +109,9 @@ LivelliLetti interpretaLivelli(const QByteArray &testo)
     return letti;
 }
 
-LivelliLetti leggiFileLivelli(const QString &percorso)
+LivelliLetti leggiFileLivelli(const QString &nome)
 {
+    const QString percorso = nellaCartellaCorrente(nome);
     QFile file(percorso);
     if (!QFileInfo(percorso).isFile() || !file.open(QIODevice::ReadOnly))
         return {};
@@ -118,12 +129,13 @@ LivelliLetti leggiFileLivelli(const QString &percorso)
 }
 
 
-bool scriviFileLivelli(const QString &percorso, std::int16_t operazione, std::int16_t gruppo)
+bool scriviFileLivelli(const QString &nome, std::int16_t operazione, std::int16_t gruppo)
 {
+    const QString percorso = nellaCartellaCorrente(nome);
     const QFileInfo info(percorso);
     if (info.exists() && (!info.isFile() || soloLettura(info)))
         return false;
-    if (soloLettura(QFileInfo(info.absolutePath())))
+    if (soloLettura(QFileInfo(info.path())))
         return false;
     QSaveFile file(percorso);
     if (!file.open(QIODevice::WriteOnly))

@@ -32,12 +32,14 @@ LivelliLetti interpretaLivelli(const QByteArray &testo);
 /** The most of a settings file read after its leading blanks; the rest is ignored. */
 constexpr qint64 massimoLetto = 4096;
 
-/** Reads the settings file; nothing comes back when it cannot be opened. */
-LivelliLetti leggiFileLivelli(const QString &percorso);
+/** Reads the settings file; a relative name lies in the current folder, whatever bytes that
+    folder's name holds. Nothing comes back when it cannot be opened. */
+LivelliLetti leggiFileLivelli(const QString &nome);
 
 /**
- * Writes the settings file whole or not at all: a temporary file in the same
- * folder takes its place. A read-only file or folder is left as it is.
+ * Writes the settings file (a relative name as for reading) whole or not at
+ * all: a temporary file in the same folder takes its place. A read-only file or
+ * folder is left as it is.
  * Returns false when nothing was written.
  */
-bool scriviFileLivelli(const QString &percorso, std::int16_t operazione, std::int16_t gruppo);
+bool scriviFileLivelli(const QString &nome, std::int16_t operazione, std::int16_t gruppo);

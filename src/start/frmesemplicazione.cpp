@@ -8,6 +8,8 @@
 #include "frame/nomifinestre.h"
 #include "frame/pulsanteopzione.h"
 #include "frame/servizi.h"
+#include "start/filelivelli.h"
+#include "start/scelte.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -54,6 +56,11 @@ FrmEsemplicazione::FrmEsemplicazione(QWidget *parent)
         connect(riga, &RigaOperazione::premuta, this, [this, i] { MostraRisposta(static_cast<int>(i)); });
         frmEsempio[i] = riga;
     }
+    lblAvviso = aspetto::etichettaArial(area(), QString(), 18, true);
+    aspetto::impostaColoreTesto(lblAvviso, aspetto::bluScuro);
+    lblAvviso->setWordWrap(true);
+    lblAvviso->setAlignment(Qt::AlignCenter);
+    aspetto::posiziona(lblAvviso, 600, primaRiga, 10710, 4 * passoRiga);
     costruisciPulsanti();
 }
 
@@ -94,6 +101,11 @@ void FrmEsemplicazione::AltriEsempi()
     Label1[0]->setText(intestazioneOperazione(m_operazione));
     Label1[1]->setText(intestazioneLivello(m_livello));
     m_esempi = disegnaEsempi(m, servizi());
+    lblAvviso->setText(avvisoEsempi(m_operazione, nomeFileLivelli(m.NomeProgramma)));
+    lblAvviso->setVisible(m_esempi.empty());
+    // With no example there is nothing to press or to draw again.
+    Label1[2]->setVisible(!m_esempi.empty());
+    optScelta[altriEsempi]->setEnabled(!m_esempi.empty());
     for (std::size_t i = 0; i < frmEsempio.size(); ++i) {
         RigaOperazione *riga = frmEsempio[i];
         riga->svuotaCorrezione();

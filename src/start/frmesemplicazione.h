@@ -36,6 +36,7 @@ public:
     // Controls.
     std::array<QLabel *, 3> Label1{}; // header lines: operation, level, hint
     std::array<RigaOperazione *, numeroPosti> frmEsempio{};
+    QLabel *lblAvviso = nullptr; // why there is no example, in place of the rows
     std::array<PulsanteOpzione *, 2> optScelta{};
 
 protected:

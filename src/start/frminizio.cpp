@@ -9,11 +9,11 @@
 #include "frame/etichetta.h"
 #include "frame/finestre.h"
 #include "frame/pulsanteopzione.h"
+#include "frame/servizi.h"
 #include "record/registroclasse.h"
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -204,7 +204,9 @@ void frmInizio::alloScaricamento()
 
 void frmInizio::leggiLivelli()
 {
-    const LivelliLetti letti = leggiFileLivelli(QDir::current().filePath(nomeFileLivelli(modulo2().NomeProgramma)));
+    // The bare name: the file is opened in the current folder whatever bytes
+    // that folder's name holds (a Latin-1 name has no Unicode path to go by).
+    const LivelliLetti letti = leggiFileLivelli(nomeFileLivelli(modulo2().NomeProgramma));
     if (letti.operazione)
         modulo2().Operazione = *letti.operazione;
     m_gruppoObiettivi = letti.gruppo.value_or(1);
@@ -213,8 +215,7 @@ void frmInizio::leggiLivelli()
 void frmInizio::scriviLivelli() const
 {
     // A failed write is ignored: the file keeps its last good content.
-    scriviFileLivelli(QDir::current().filePath(nomeFileLivelli(modulo2().NomeProgramma)), modulo2().Operazione,
-                      m_gruppoObiettivi);
+    scriviFileLivelli(nomeFileLivelli(modulo2().NomeProgramma), modulo2().Operazione, m_gruppoObiettivi);
 }
 
 void frmInizio::RipristinaColori()
@@ -290,7 +291,11 @@ void frmInizio::premutoOperativita(int indice)
     modulo2().NomeAlunno.clear();
     if (indice == 0) {
         scriviLivelli();
-        Finestre::istanza().mostra(nomi::FrmOperativo);
+        const QString avviso = avvisoOperazione(modulo2().Operazione, nomeFileLivelli(modulo2().NomeProgramma));
+        if (avviso.isEmpty())
+            Finestre::istanza().mostra(nomi::FrmOperativo);
+        else
+            servizi().messaggio(avviso);
     } else {
         ChiudiFinestre();
     }
@@ -300,7 +305,25 @@ void frmInizio::ApriTendine()
 {
     m_tendinaTwips = designTwips.width() / 2;
     disponiTendine();
-    m_timerTendine.start();
+    // The timer starts once the closed curtains are on screen (eventFilter):
+    // a tick before the first paint would open a gap the pupil never saw
+    // closing, and make the window paint the controls behind it at start-up.
+    m_tendineChiuse = true;
+    Picture1->installEventFilter(this);
+}
+
+bool frmInizio::eventFilter(QObject *oggetto, QEvent *evento)
+{
+    if (oggetto == Picture1 && evento->type() == QEvent::Paint && m_tendineChiuse) {
+        m_tendineChiuse = false;
+        m_timerTendine.start();
+    }
+    return Finestra::eventFilter(oggetto, evento);
+}
+
+bool frmInizio::tendineAperte() const
+{
+    return !m_tendineChiuse && !m_timerTendine.isActive();
 }
 
 void frmInizio::tickTendine()

@@ -32,8 +32,8 @@ public:
     /** Reads the settings file into Operazione and GruppoObiettivi. */
     void leggiLivelli();
     Modulo2::int16 gruppoObiettivi() const { return m_gruppoObiettivi; }
-    /** True once the curtains are open (the animation timer has stopped). */
-    bool tendineAperte() const { return !m_timerTendine.isActive(); }
+    /** True once the curtains are open (the animation has ended). */
+    bool tendineAperte() const;
 
     // Controls, named as the rest of the program knows them.
     QLabel *lblNomeOperazione = nullptr;
@@ -60,6 +60,7 @@ public:
 
 protected:
     void dopoRiscala() override;
+    bool eventFilter(QObject *oggetto, QEvent *evento) override;
 
 private:
     void costruisciTitolo();
@@ -85,5 +86,6 @@ private:
 
     Modulo2::int16 m_gruppoObiettivi = 0;
     QTimer m_timerTendine;
+    bool m_tendineChiuse = false; // closed, waiting to be painted before they open
     int m_tendinaTwips = 0; // width of each curtain, in twips
 };

@@ -187,8 +187,7 @@ void FrmValutazione::Esporta()
     if (percorso.isEmpty())
         return;
     const QString motivo = salvaFile(percorso, contenutoFileCsv(registroSerie().serie()));
-    servizi().messaggio(motivo.isEmpty() ? QStringLiteral("L'elenco è stato salvato nel file\n%1")
-                                               .arg(QDir::toNativeSeparators(percorso))
+    servizi().messaggio(motivo.isEmpty() ? messaggioSalvataggioRiuscito(percorso)
                                          : messaggioSalvataggioFallito(percorso, motivo));
 }
 

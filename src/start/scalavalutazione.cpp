@@ -44,7 +44,8 @@ std::vector<RigaScala> righeScala()
 
 QString regoleValutazione()
 {
-    return QStringLiteral("Punteggio: risposte esatte x %1 : operazioni eseguite, senza decimali.\n\n"
+    return QStringLiteral("Punteggio: risposte esatte x %1 : operazioni eseguite, arrotondato per difetto "
+                          "(8,5 vale 8).\n\n"
                           "L'attestato si stampa con almeno %2 operazioni e una valutazione "
                           "diversa da \"%3\".")
         .arg(valutazione::punteggioMassimo)

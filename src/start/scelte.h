@@ -55,6 +55,16 @@ QString scegliObiettivo(Modulo2 &stato, int indice);
 /** Sets Livello, NumeroMin, NumeroMax and DescrizioneLivello for level indice (0 to 3); returns the summary line. */
 QString scegliLivello(Modulo2 &stato, int indice);
 
+/**
+ * Why "Avanti" opens no exercise window with that Operazione, naming the settings
+ * file it came from: empty for 1 to 3, which the exercise window trains; 4 to 7 are
+ * for the worksheets only; any other value is no operation at all.
+ */
+QString avvisoOperazione(int operazione, const QString &fileLivelli);
+
+/** Why the examples window shows no example with that Operazione; empty for 1 to 3. */
+QString avvisoEsempi(int operazione, const QString &fileLivelli);
+
 /** The group after a press on "Cambia gli obiettivi": 1 and 2 alternate, anything else becomes 1. */
 Modulo2::int16 gruppoSeguente(Modulo2::int16 gruppo);
 

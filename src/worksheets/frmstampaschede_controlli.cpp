@@ -55,6 +55,8 @@ PulsanteOpzione *opzione(QWidget *padre, const char *testo, int indice, QRect po
     aspetto::impostaFont(p, QStringLiteral("Arial"), 12, false);
     aspetto::impostaColoreTesto(p, aspetto::rosso);
     p->impostaColoriFuoco(aspetto::fuocoAcceso, aspetto::fuocoSpento);
+    // Objectives and levels act on any mouse button.
+    p->impostaOgniTastoMouse(true);
     aspetto::posiziona(p, posto.left(), posto.top(), posto.width(), posto.height());
     return p;
 }

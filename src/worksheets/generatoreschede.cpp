@@ -41,6 +41,16 @@ constexpr std::array<Limiti, 4> fattoriPerLivello{{
     {{1, 10}, {0, 99}},
 }};
 
+// A division is exact: the dividend R = T1 x T2 is divided by T2 (or by T1 on
+// the lines that read R : T1), so both are divisors and both lie from 1 to 9
+// at every level; the dividend stays within the level's range.
+constexpr std::array<Limiti, 4> divisioniPerLivello{{
+    {{1, 9}, {0, 40}},
+    {{1, 9}, {30, 70}},
+    {{1, 9}, {50, 99}},
+    {{1, 9}, {0, 99}},
+}};
+
 constexpr Intervallo differenza{1, 9};
 
 // Operations of a sheet by Operazione 1 to 7; where there are several, each
@@ -69,6 +79,22 @@ const Limiti *limitiDelLivello(const std::array<Limiti, 4> &tabella, int livello
 int16 breve(int n)
 {
     return static_cast<int16>(n);
+}
+
+// T1 and T2 from the level's row, drawn again until their product is in range.
+void estraiCoppia(Modulo2 &stato, Casuale &casuale, const std::array<Limiti, 4> &tabella)
+{
+    const Limiti *limiti = limitiDelLivello(tabella, stato.Livello);
+    if (!limiti)
+        return;
+    int t1 = 0;
+    int t2 = 0;
+    do {
+        t1 = casuale.intero(limiti->numero.minimo, limiti->numero.massimo);
+        t2 = casuale.intero(limiti->numero.minimo, limiti->numero.massimo);
+    } while (!limiti->totale.contiene(t1 * t2));
+    stato.Termine1 = breve(t1);
+    stato.Termine2 = breve(t2);
 }
 
 } // namespace
@@ -155,32 +181,14 @@ void GeneratoreSchede::GeneraTermini()
 
 void GeneratoreSchede::GeneraFattori()
 {
-    estraiFattori();
+    estraiCoppia(m_stato, m_servizi.casuale, fattoriPerLivello);
     estraiDifferenza(Conto::Mol);
 }
 
 void GeneratoreSchede::GeneraDivisione()
 {
-    // A division is a multiplication read backwards: R = T1 x T2 is the
-    // dividend, so the same numbers serve.
-    estraiFattori();
+    estraiCoppia(m_stato, m_servizi.casuale, divisioniPerLivello);
     estraiDifferenza(Conto::Div);
-}
-
-void GeneratoreSchede::estraiFattori()
-{
-    const Limiti *limiti = limitiDelLivello(fattoriPerLivello, m_stato.Livello);
-    if (!limiti)
-        return;
-    Casuale &casuale = m_servizi.casuale;
-    int t1 = 0;
-    int t2 = 0;
-    do {
-        t1 = casuale.intero(limiti->numero.minimo, limiti->numero.massimo);
-        t2 = casuale.intero(limiti->numero.minimo, limiti->numero.massimo);
-    } while (!limiti->totale.contiene(t1 * t2));
-    m_stato.Termine1 = breve(t1);
-    m_stato.Termine2 = breve(t2);
 }
 
 void GeneratoreSchede::estraiDifferenza(Conto conto)

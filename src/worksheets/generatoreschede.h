@@ -42,7 +42,6 @@ private:
     void GeneraTermini();
     void GeneraFattori();
     void GeneraDivisione();
-    void estraiFattori();
     void estraiDifferenza(Conto conto);
 
     Modulo2 &m_stato;

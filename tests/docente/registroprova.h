@@ -3,7 +3,8 @@
 // A known register for the tests of the teacher's view: six series of two
 // named pupils (one name typed two ways) and two unnamed series, on three days
 // at three computers, the last day being the test clock's today (05/12/2026).
-// Times are UTC; the tests run in Italy's time zone, an hour ahead.
+// Times are UTC; the tests run in Italy's time zone, an hour ahead, with
+// Italian short dates.
 
 #include "docente/filtroregistro.h"
 #include "docente/serieregistro.h"
@@ -13,9 +14,23 @@
 #include <QSqlQuery>
 #include <QTest>
 
+#include <clocale>
+#include <ctime>
 #include <vector>
 
 namespace registroprova {
+
+/** Italy's time zone and short dates (LC_TIME) for the rest of the test; false when the
+    Italian locale is not installed. */
+inline bool inItalia()
+{
+    qputenv("TZ", "Europe/Rome");
+    tzset();
+    return std::setlocale(LC_TIME, "it_IT.UTF-8") != nullptr;
+}
+
+/** Why a test is skipped without the Italian locale. */
+constexpr const char *senzaItaliano = "The locale it_IT.UTF-8 is not installed: scripts/deps.sh test generates it.";
 
 struct Seme
 {

@@ -26,6 +26,17 @@ constexpr Giudizio giudizi[] = {
     {"right: 12 to 10 + 1 + 1 = ?", 1, 1, "12V", "Esatto", -1, "12  "},
     {"10 + 1 + 1 = ?, 11 then SI", 1, 1, "11VS", "", 3, "11*  12\xC2\xB0 "},
     {"10 x 1 x ? = 10, 10 then SI", 3, 4, "10VS", "", 2, "10*  1\xC2\xB0 "},
+    {"nothing typed is wrong", 1, 3, "VS", "", 1, "*  1\xC2\xB0 "},
+    {"a digit deleted is wrong", 1, 3, "4CVS", "", 1, "?*  1\xC2\xB0 "},
+};
+
+// An operation the window does not draw (a worksheet operation in the settings file): whatever
+// the keys, no answer is ever right.
+struct NessunaOperazione { const char *nome; int operazione; const char *tasti; };
+constexpr NessunaOperazione nessuneOperazioni[] = {
+    {"multiplication sheets, nothing typed", 4, "V"},
+    {"all four, a digit typed and deleted", 7, "5CV"},
+    {"no operation at all", 0, "V"},
 };
 
 // The clock when 10 + 1 + 1 = ? is shown and when the keys are pressed; the panel's times after.
@@ -93,6 +104,16 @@ private slots:
         digita(f, QStringLiteral("A"));
         QCOMPARE(f->LblEsito->text() + f->frmNumero->lblCorrezione->text(), QString());
         QVERIFY(r.posto < 0 || !f->frmNumero->Line1[r.posto]->isVisible());
+    }
+
+    void nessunaOperazione_data() { righeDa(nessuneOperazioni); }
+    void nessunaOperazione()
+    {
+        const NessunaOperazione &r = rigaDi(nessuneOperazioni);
+        FrmOperativo *f = apri(r.operazione, 1);
+        digita(f, QString::fromLatin1(r.tasti));
+        QCOMPARE(f->LblEsito->text(), QStringLiteral("Errato"));
+        QCOMPARE(modulo2().RisposteEsatte, Modulo2::int16(0));
     }
 
     // "NO" lets the pupil retry; the third refusal brings "Intervengo io", whose OK corrects.

@@ -119,7 +119,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(m_ambiente->stampanti().size(), size_t(1));
         QCOMPARE(m_ambiente->stampanti().front()->testi().first(),
-                 QStringLiteral("Nome  nicolò ROSSI      Data di stampa 05/12/2026"));
+                 "Nome  nicolò ROSSI      Data di stampa " + dataBreve(m_ambiente->orologio().oggi()));
     }
 
     void tastiera_data() { righeDa(tasti); }
@@ -172,7 +172,7 @@ private slots:
         StampanteRegistrata attesa;
         StampaAttestato(attesa, righeAttestato({m.NomeAlunno, m.NomeEseguibile, m.DescrizioneObiettivo,
                                                 m.DescrizioneLivello, m.Valutazione, m.RisposteEsatte,
-                                                m.NumeroOperazioni, QStringLiteral("05/12/2026")}));
+                                                m.NumeroOperazioni, dataBreve(m_ambiente->orologio().oggi())}));
         QVERIFY(m_ambiente->stampanti().front()->chiamate() == attesa.chiamate());
         QVERIFY(attesa.testi().contains(QStringLiteral("Nicolò rossi")));
     }

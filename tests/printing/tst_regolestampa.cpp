@@ -11,6 +11,10 @@
 #include "serieprova.h"
 #include "support/tabella.h"
 
+#include <QScopeGuard>
+
+#include <clocale>
+
 
 namespace {
 using Tipo = StampanteRegistrata::Tipo;
@@ -135,6 +139,13 @@ constexpr Barra barre[] = {
     {"report: 5 is not held", true, "5", 0, 1},
     {"certificate: any character is held", false, "a", 0, -1},
 };
+// The short date of 6 December 2026 by the user's LC_TIME.
+struct DataLocale { const char *nome, *locale, *attesa; };
+constexpr DataLocale dateLocali[] = {
+    {"it_IT: day first, four-digit year", "it_IT.UTF-8", "06/12/2026"},
+    {"en_US: month first", "en_US.UTF-8", "12/06/2026"},
+    {"C: month first, two-digit year", "C", "12/06/26"},
+};
 } // namespace
 
 class TstRegoleStampa final : public QObject
@@ -183,6 +194,27 @@ private slots:
             "72.5|con 17 risposte esatte su 20 richieste|arial 12|0", vuota, vuota,
             "204.5|Data  05/12/2026|arial 12|0"};
         QCOMPARE(s.stampe, attese);
+    }
+
+    void dataDelSistema_data() { righeDa(dateLocali); }
+
+    // The date on the certificate and in the report's header follows LC_TIME, not Qt's locale.
+    void dataDelSistema()
+    {
+        const DataLocale &r = rigaDi(dateLocali);
+        const QByteArray prima = std::setlocale(LC_TIME, nullptr);
+        if (!std::setlocale(LC_TIME, r.locale))
+            QSKIP(qPrintable(QStringLiteral("The locale %1 is not installed: scripts/deps.sh test generates it.").arg(r.locale)));
+        const auto ripristina = qScopeGuard([&prima] { std::setlocale(LC_TIME, prima.constData()); });
+        const QDate giorno(2026, 12, 6);
+        const QString attesa = QLatin1String(r.attesa);
+        Modulo2 m;
+        m.NomeAlunno = QStringLiteral("eva");
+        QCOMPARE(PreparaAttestato(m, QStringLiteral("TARVELO"), giorno).data, attesa);
+        StampanteRegistrata stampante({QStringLiteral("Courier New")});
+        const Resoconto resoconto = resocontoDaModulo2(m, giorno);
+        StampaIntestazione(stampante, resoconto.nomeAlunno, resoconto.data);
+        QCOMPARE(stampante.testi(), QStringList("Nome Eva    Data di stampa " + attesa));
     }
 
     // Read aloud, the certificate is its lines in order, the empty ones (no name) left out.

@@ -12,10 +12,14 @@
 #include <QGroupBox>
 #include <QtTest>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 // The program starts quietly whatever lies where its settings file should be:
 // a locked file or folder, a folder of that name, a huge or a random file. It
 // shows the objective group the file gives (1 when it gives none), trains the
-// operation read, works, and a locked file or folder is left as it was.
+// operation read, works, and a locked file or folder is left as it was. In a
+// folder whose name is not valid UTF-8 the file is read and written all the same.
 
 namespace {
 enum class Blocco { Nessuno, File, Cartella, CartellaAlPosto };
@@ -41,6 +45,20 @@ const Avvio avvii[] = {
     {"a million blanks before 2 2: read as the numbers", QByteArray(1000000, ' ') + "2 2\r\n", 0, Blocco::Nessuno, 2, 2,
      " 2  1 \r\n"},
 };
+// In a folder named in Latin-1 bytes: the file there before (null: none), the file after
+// "Cambia gli obiettivi" and "Esci".
+struct Latina { const char *nome; QByteArray prima; int operazione, gruppo; QByteArray dopo; };
+const Latina latine[] = {
+    {"no file: created", QByteArray(), 1, 1, " 1  2 \r\n"},
+    {"2 2: read, then rewritten", " 2  2 \r\n", 2, 2, " 2  1 \r\n"},
+};
+
+// Reads a file named relative to the current folder; null when there is none.
+QByteArray leggiQui(const QByteArray &nome)
+{
+    QFile file(QFile::decodeName(nome));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 } // namespace
 
 class TstAvvioFileRovinati final : public QObject
@@ -91,6 +109,35 @@ private slots:
             QCOMPARE(QByteArray("<missing>"), dopo);
         else
             QCOMPARE(file.size() > 64 ? QByteArray("<not replaced>") : file.readAll(), dopo);
+    }
+
+    void cartellaLatina_data() { righeDa(latine); }
+    void cartellaLatina()
+    {
+        const Latina &r = rigaDi(latine);
+        AmbienteProva ambiente;
+        // "Classe 3ª à" in Latin-1, as an old USB stick names it: no UTF-8 text decodes it back.
+        const QByteArray cartella = QFile::encodeName(ambiente.cartella()) + "/Classe 3\xAA \xE0";
+        const QByteArray nome = QFile::encodeName(
+            nomeFileLivelli(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()));
+        QVERIFY(::mkdir(cartella.constData(), 0700) == 0 && ::chdir(cartella.constData()) == 0);
+        const auto pulisci = qScopeGuard([&] {
+            QVERIFY(::chdir(QFile::encodeName(ambiente.cartella()).constData()) == 0);
+            ::unlink((cartella + '/' + nome).constData());
+            ::rmdir(cartella.constData());
+        });
+        QFile file(QFile::decodeName(nome));
+        QVERIFY(r.prima.isNull() || (file.open(QIODevice::WriteOnly) && file.write(r.prima) == r.prima.size()));
+        file.close();
+
+        auto *f = qobject_cast<frmInizio *>(Finestre::istanza().mostra(nomi::frmInizio));
+        QVERIFY(f);
+        QCOMPARE(int(modulo2().Operazione), r.operazione);
+        QCOMPARE(f->Frame1->title(), QStringLiteral("OBIETTIVI ") + QString::number(r.gruppo));
+        QCOMPARE(leggiQui(nome), testoLivelli(std::int16_t(r.operazione), std::int16_t(r.gruppo)));
+        QTest::mouseClick(f->lblCambiaOb, Qt::LeftButton);
+        QTest::mouseClick(f->Option3[1], Qt::LeftButton);
+        QCOMPARE(leggiQui(nome), r.dopo);
     }
 };
 

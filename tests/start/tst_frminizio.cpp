@@ -15,10 +15,12 @@
 #include "start/frminizio.h"
 #include "start/frmvalutazione.h"
 #include "start/registroserie.h"
+#include "worksheets/frmstampaschede.h"
 #include "support/tabella.h"
 
 #include <QFile>
 #include <QGroupBox>
+#include <QScopeGuard>
 #include <QTableWidget>
 
 using namespace prova;
@@ -55,6 +57,32 @@ constexpr FileLetto fileLetti[] = {
     {"first start, no file", "", 1, ".1", "OBIETTIVI 1", " 1  1 \r\n"},
     {"2 2: subtraction, group 2", "2 2", 2, ".2", "OBIETTIVI 2", " 2  2 \r\n"},
     {"group 7 leaves the captions as built", " 3  7 \r\n", 3, "OPE", "OBIETTIVI", " 3  7 \r\n"},
+};
+
+// The operation in the settings file, then "Avanti" after an objective and a level: the exercise
+// window opens, or a message names why not (empty: none). The worksheet window's caption then.
+struct OperazioneLetta { const char *nome, *file, *avviso, *titoloSchede; };
+constexpr OperazioneLetta operazioniLette[] = {
+    {"3 trains multiplication", " 3  1 \r\n", "", "VEVIDUVIV - SOTTRAZIONI"},
+    {"4 is for the worksheets only", " 4  1 \r\n", "L'operazione 4 scritta in %1 è solo per le schede", "MOLTIPLICAZIONI"},
+    {"7 is for the worksheets only", "7,2", "L'operazione 7 scritta in %1 è solo per le schede",
+     "VEVIDUVIV - SOTTRAZIONI - MOLTIPLICAZIONI - DIVISIONI"},
+    {"0 is no operation", " 0  1 \r\n", "L'operazione 0 scritta in %1 non esiste.", "STAMPA SCHEDE"},
+};
+
+// The export's proposed file: with a Documents folder in the home folder or without.
+struct Proposta { const char *nome; bool documenti; const char *file; };
+constexpr Proposta proposte[] = {
+    {"Documents", true, "Documents/serie.csv"},
+    {"no Documents: the home folder", false, "serie.csv"},
+};
+
+// The examples window with an operation the exercise window does not train: the header's
+// operation and the notice that takes the rows' place.
+struct SenzaEsempi { const char *nome; int operazione; const char *perche; };
+constexpr SenzaEsempi senzaEsempi[] = {
+    {"4, a worksheet operation", 4, "L'operazione 4 scritta in TARVELO.dat è solo per le schede"},
+    {"0, no operation", 0, "L'operazione 0 scritta in TARVELO.dat non esiste."},
 };
 
 // A size of the examples window and the size of its header text there.
@@ -150,6 +178,19 @@ private slots:
         QVERIFY(f->mnuSchede->isEnabled());
     }
 
+    // The curtains open only once they have been seen closed: loaded and not shown, they stay
+    // where they are.
+    void tendineVisteChiuse()
+    {
+        auto *f = static_cast<frmInizio *>(Finestre::istanza().carica(nomi::frmInizio));
+        const int chiusa = f->Picture1->width();
+        QTest::qWait(100);
+        QVERIFY(f->Picture1->width() == chiusa && !f->tendineAperte());
+        carica();
+        QTRY_VERIFY_WITH_TIMEOUT(f->tendineAperte(), 10000);
+        QVERIFY(f->Picture1->width() < chiusa);
+    }
+
     void riepilogo_data() { righeDa(riepiloghi); }
 
     // The summary lines and values of the choices; the red mark on the level, the objective's gone.
@@ -200,6 +241,41 @@ private slots:
         QCOMPARE(fileLivelli(), QStringLiteral(" %1  %2 \r\n").arg(r.operazione).arg(gruppo).toLatin1());
     }
 
+    void operazioneLetta_data() { righeDa(operazioniLette); }
+
+    // "Avanti" with an operation the exercise window cannot train opens nothing and says why;
+    // the file keeps its bytes and the worksheet window works with that operation.
+    void operazioneLetta()
+    {
+        const OperazioneLetta &r = rigaDi(operazioniLette);
+        const QByteArray file(r.file);
+        QFile dat(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".dat"));
+        QVERIFY(dat.open(QIODevice::WriteOnly) && dat.write(file) == file.size());
+        dat.close();
+        frmInizio *f = carica();
+        premi(f->Option1[f->gruppoObiettivi() == 2 ? 3 : 0]);
+        premi(f->Option2[0]);
+        premi(f->Option3[0]);
+        const QString avviso = *r.avviso ? QString::fromUtf8(r.avviso).arg(dat.fileName()) : QString();
+        QCOMPARE(Finestre::istanza().caricata(nomi::FrmOperativo), avviso.isEmpty());
+        QCOMPARE(m_ambiente->messaggi().size(), avviso.isEmpty() ? 0 : 1);
+        QVERIFY(avviso.isEmpty() || m_ambiente->messaggi().constFirst().startsWith(avviso));
+        const int operazione = modulo2().Operazione;
+        QCOMPARE(fileLivelli(), QStringLiteral(" %1  %2 \r\n").arg(operazione).arg(f->gruppoObiettivi()).toLatin1());
+        QTRY_VERIFY_WITH_TIMEOUT(f->mnuSchede->isEnabled(), 10000);
+        f->mnuSchede->trigger();
+        auto *schede = qobject_cast<FrmStampaSchede *>(Finestre::istanza().trova(nomi::FrmStampaSchede));
+        QVERIFY(schede);
+        QCOMPARE(schede->windowTitle(), QLatin1String(r.titoloSchede));
+        premi(schede->Option1[1]);
+        premi(schede->Option3[0]);
+        QTest::mouseClick(schede->CmdSchedaAlunni, Qt::LeftButton);
+        // Each operation writes its own signs; 0 writes no line.
+        const QString riga = schede->LblOp[1]->text();
+        QCOMPARE(riga.isEmpty(), operazione == 0);
+        QVERIFY2(operazione != 4 || riga.contains(QLatin1String(" x ")), qPrintable(riga));
+    }
+
     void esci_data() { righeDa(uscite); }
 
     // The menu opens the grading and examples windows; "Esci", or closing the
@@ -231,7 +307,9 @@ private slots:
         const Grado &r = rigaDi(scalaVoti);
         const auto indice = static_cast<std::size_t>(&r - scalaVoti);
         const QStringList riga{r.voto, r.punteggio, r.quota};
-        const auto &lbl = apriValutazione()->lblScala.at(indice);
+        FrmValutazione *v = apriValutazione();
+        QVERIFY(v->lblRegole->text().contains(QLatin1String("arrotondato per difetto")));
+        const auto &lbl = v->lblScala.at(indice);
         QCOMPARE(QStringList({lbl[0]->text(), lbl[1]->text(), lbl[2]->text()}), riga);
         for (const int operazioni : {10, 100}) {
             const int esatte = r.percento * operazioni / 100;
@@ -257,9 +335,10 @@ private slots:
     void salvataggio()
     {
         const QString percorso = m_ambiente->cartella() + QStringLiteral("/manca/serie.csv");
-        // The clock starts at 10:00:00 on 05/12/2026.
-        const QStringList righe{"05/12/2026|10:01:40|UNITÀ; \"PIÙ\"|1|20|17|100|DISTINTO",
-                                "05/12/2026|in corso|UNITÀ; \"PIÙ\"|1|3|3|15|OTTIMO"};
+        // The clock starts at 10:00:00 on 5 December 2026.
+        const QString data = dataBreve(m_ambiente->orologio().oggi());
+        const QStringList righe{data + "|10:01:40|UNITÀ; \"PIÙ\"|1|20|17|100|DISTINTO|",
+                                data + "|in corso|UNITÀ; \"PIÙ\"|1|3|3|15|OTTIMO|Nessun attestato: meno di 10 operazioni"};
         FrmValutazione *v = apriValutazione();
         // In the exercise window: 20 operations, 17 right, then "Ricomincia" and 3 right.
         modulo2().DescrizioneObiettivo = QStringLiteral("UNITÀ; \"PIÙ\"");
@@ -282,12 +361,67 @@ private slots:
         QFile buono(m_ambiente->cartella() + QStringLiteral("/serie è.csv"));
         v->dialoghi.file = [&](const QString &) { return buono.fileName(); };
         premi(v->optScelta[FrmValutazione::esporta]);
-        QCOMPARE(m_ambiente->messaggi().last(), QStringLiteral("L'elenco è stato salvato nel file\n") + buono.fileName());
+        QCOMPARE(m_ambiente->messaggi().last(), QStringLiteral("L'elenco è stato salvato in \"%1\".").arg(buono.fileName()));
         QVERIFY(buono.open(QIODevice::ReadOnly));
-        const QString testo = QStringLiteral("Data;Ora di fine;Obiettivo;Livello;Operazioni;Risposte esatte;Secondi;"
-                                             "Valutazione\r\n05/12/2026;10:01:40;\"UNITÀ; \"\"PIÙ\"\"\";1;20;17;100;"
-                                             "DISTINTO\r\n05/12/2026;in corso;\"UNITÀ; \"\"PIÙ\"\"\";1;3;3;15;OTTIMO\r\n");
+        const QString testo = "Data;Ora di fine;Obiettivo;Livello;Operazioni;Risposte esatte;Secondi;Valutazione;Note\r\n"
+                              + data + ";10:01:40;\"UNITÀ; \"\"PIÙ\"\"\";1;20;17;100;DISTINTO;\r\n"
+                              + data + ";in corso;\"UNITÀ; \"\"PIÙ\"\"\";1;3;3;15;OTTIMO;"
+                                       "Nessun attestato: meno di 10 operazioni\r\n";
         QCOMPARE(buono.readAll(), QByteArray("\xEF\xBB\xBF") + testo.toUtf8());
+    }
+
+    void proposta_data() { righeDa(proposte); }
+
+    // The export starts in Documents, or in the home folder; cancelling saves nothing and says nothing.
+    void proposta()
+    {
+        const Proposta &r = rigaDi(proposte);
+        const QString casa = m_ambiente->cartella() + QStringLiteral("/casa");
+        QVERIFY(QDir().mkpath(casa + (r.documenti ? "/Documents" : "")));
+        const QByteArray primaCasa = qgetenv("HOME"), primaConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(casa));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(casa + "/.config"));
+        const auto ripristina = qScopeGuard([&] {
+            qputenv("HOME", primaCasa);
+            qputenv("XDG_CONFIG_HOME", primaConfig);
+        });
+        registroSerie().inizia(modulo2(), m_ambiente->orologio());
+        modulo2().NumeroOperazioni = 1;
+        registroSerie().aggiorna(modulo2());
+        FrmValutazione *v = apriValutazione();
+        QString proposto;
+        v->dialoghi.file = [&proposto](const QString &file) {
+            proposto = file;
+            return QString();
+        };
+        premi(v->optScelta[FrmValutazione::esporta]);
+        QCOMPARE(proposto, casa + '/' + QLatin1String(r.file));
+        QCOMPARE(m_ambiente->messaggi(), QStringList());
+    }
+
+    void senzaEsempi_data() { righeDa(::senzaEsempi); }
+
+    // No row and no "Altri esempi", the operation's number and why in the window; once the
+    // operation is one the window trains, the examples come back.
+    void senzaEsempi()
+    {
+        const SenzaEsempi &r = rigaDi(::senzaEsempi);
+        modulo2().Operazione = static_cast<Modulo2::int16>(r.operazione);
+        modulo2().NomeProgramma = QStringLiteral("TARVELO");
+        auto *e = qobject_cast<FrmEsemplicazione *>(Finestre::istanza().mostra(nomi::FrmEsemplicazione));
+        QCOMPARE(e->Label1[0]->text(), QStringLiteral("   Operazione:    %1").arg(r.operazione));
+        QVERIFY(e->lblAvviso->isVisibleTo(e) && !e->optScelta[FrmEsemplicazione::altriEsempi]->isEnabled());
+        QVERIFY(!e->Label1[2]->isVisibleTo(e)); // no "Premi un esempio"
+        QVERIFY(e->lblAvviso->text().startsWith(QLatin1String("Gli esempi sono per l'addizione, la sottrazione e la "
+                                                              "moltiplicazione")));
+        QVERIFY2(e->lblAvviso->text().contains(QString::fromUtf8(r.perche)), qPrintable(e->lblAvviso->text()));
+        for (const RigaOperazione *riga : e->frmEsempio)
+            QVERIFY(!riga->isVisibleTo(e));
+        modulo2().Operazione = 2;
+        QEvent attivazione(QEvent::WindowActivate);
+        QApplication::sendEvent(e, &attivazione);
+        QVERIFY(!e->lblAvviso->isVisibleTo(e) && e->frmEsempio[0]->isVisibleTo(e) && e->Label1[2]->isVisibleTo(e));
+        QCOMPARE(e->Label1[0]->text(), QStringLiteral("   Operazione:    SOTTRAZIONE"));
     }
 
     void intestazioneEsempi_data() { righeDa(schermi); }

@@ -44,6 +44,10 @@ constexpr Scelta scelte[] = {
     {"8 keeps the window's own caption", 8, 0, 2, "STAMPA SCHEDE", "1 to 1",
      "  - Livello:  3  NUMERO MASSIMO da  60 a 99"},
 };
+// The mouse button pressed on an objective and then on a level.
+struct TastoMouse { const char *nome; Qt::MouseButton tasto; };
+constexpr TastoMouse tastiMouse[] = {
+    {"left", Qt::LeftButton}, {"right", Qt::RightButton}, {"middle", Qt::MiddleButton}};
 } // namespace
 
 using namespace finestraschede;
@@ -98,6 +102,20 @@ private slots:
         QCOMPARE(righe(s.SchedaAlunni), alunni);
         QTest::mouseClick(f->CmdSchedaDocenti, Qt::LeftButton);
         QCOMPARE(etichette(f), docenti);
+    }
+
+    void ogniTastoMouse_data() { righeDa(tastiMouse); }
+
+    // Any mouse button chooses an objective and a level, as the left one does.
+    void ogniTastoMouse()
+    {
+        const Qt::MouseButton tasto = rigaDi(tastiMouse).tasto;
+        FrmStampaSchede *f = apriSchede();
+        QTest::mouseClick(f->Option1[2], tasto);
+        QCOMPARE(f->Label1->text(), QStringLiteral("  -  CALCOLO DI UN TERMINE"));
+        QTest::mouseClick(f->Option3[0], tasto);
+        QCOMPARE(f->Label1->text(), QStringLiteral("  -  CALCOLO DI UN TERMINE  - Livello:  1  NUMERO MASSIMO da  1 a 30"));
+        QVERIFY(f->fraAlunni->isEnabled() && soloAcceso(f, f->Option3[0]));
     }
 
     void schedeObiettiviLivelli_data() { righeDa(scelte); }

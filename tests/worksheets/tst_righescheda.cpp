@@ -49,7 +49,7 @@ constexpr Estratta estratte[] = {
     {"addition level 4: 20 to 109, sum up to 90", 1, 1, 4, 4, 20, 109, 0, 90, "+"},
     {"multiplication level 1: 1 to 10, up to 40", 4, 1, 12, 1, 1, 10, 0, 40, "x"},
     {"multiplication level 2, signs only: 2 to 10, 30 to 70", 4, 7, 12, 2, 2, 10, 30, 70, "x"},
-    {"division level 3: 2 to 10, dividend 50 to 99", 5, 1, 12, 3, 2, 10, 50, 99, ":"},
+    {"division level 3: 1 to 9, dividend 50 to 99", 5, 1, 12, 3, 1, 9, 50, 99, ":"},
     {"both level 4: 1 to 10, up to 99", 6, 1, 12, 4, 1, 10, 0, 99, ":x"},
     {"all four level 1", 7, 1, 4, 1, 1, 21, 0, 40, "+-:x"},
     {"addition with kinds 5 to 6: no line", 1, 5, 6, 1, 0, 0, 0, 0, ""},
@@ -68,17 +68,40 @@ double valuta(const QStringList &pezzi)
     return valore;
 }
 
-// True when the pupil line, its one blank ("." or "*") filled by risposta, is a true statement.
-bool vera(QString riga, const QString &risposta)
+// The pieces of the pupil line with its one blank ("." or "*") filled by risposta; none if
+// the line has no blank or several.
+QStringList riempita(QString riga, const QString &risposta)
 {
-    static const QRegularExpression vuoto(QStringLiteral("[.*]")), relazione(QStringLiteral("[=<>]"));
+    static const QRegularExpression vuoto(QStringLiteral("[.*]"));
     if (riga.count(vuoto) != 1)
-        return false;
-    const QStringList p = riga.replace(vuoto, ' ' + risposta + ' ').split(' ', Qt::SkipEmptyParts);
+        return {};
+    return riga.replace(vuoto, ' ' + risposta + ' ').split(' ', Qt::SkipEmptyParts);
+}
+
+// The answer at the end of a teacher line, in its brackets.
+QString rispostaDocente(const QString &docente)
+{
+    return docente.mid(docente.lastIndexOf('(') + 1).chopped(1);
+}
+
+// True when the pupil line, its blank filled by risposta, is a true statement.
+bool vera(const QString &riga, const QString &risposta)
+{
+    static const QRegularExpression relazione(QStringLiteral("[=<>]"));
+    const QStringList p = riempita(riga, risposta);
     const qsizetype i = p.indexOf(relazione);
     const double sinistra = valuta(p.mid(0, i)), destra = valuta(p.mid(i + 1));
     return i > 0 && (p[i] == "=" ? sinistra == destra : p[i] == "<" ? sinistra < destra : sinistra > destra);
 }
+
+// Division sheets by level, every kind of line: the dividend's range.
+struct Divisioni { const char *nome; int16 livello; int dividendoMin, dividendoMax; };
+constexpr Divisioni divisioniPerLivello[] = {
+    {"level 1: dividends up to 40", 1, 1, 40},
+    {"level 2: dividends 30 to 70", 2, 30, 70},
+    {"level 3: dividends 50 to 99", 3, 50, 99},
+    {"level 4: dividends up to 99", 4, 1, 99},
+};
 
 // The printer's fonts separated by ";" and the face it must be given; a printer failing from
 // the n-th call. Two columns of three groups of ten lines; the pupils' sheet in 12, any other in
@@ -170,7 +193,7 @@ private slots:
             diverse.insert(docente);
             QVERIFY2(docente.startsWith(alunno + "       "), qPrintable(docente));
             QCOMPARE(docente.indexOf(')'), somma ? 30 : 25);
-            QVERIFY2(vera(alunno, docente.mid(docente.lastIndexOf('(') + 1).chopped(1)), qPrintable(docente));
+            QVERIFY2(vera(alunno, rispostaDocente(docente)), qPrintable(docente));
         }
         std::sort(visti.begin(), visti.end());
         QCOMPARE(visti, QLatin1String(e.operatori));
@@ -183,6 +206,36 @@ private slots:
             QVERIFY(d >= 1 && d <= 9);
         // The clock never moves, yet every reseeding gives new lines.
         QVERIFY2(diverse.size() > 100, qPrintable(QString::number(diverse.size())));
+    }
+
+    void divisioni_data() { righeDa(divisioniPerLivello); }
+
+    // 1,200 division lines, each read back from its text with the teacher's answer in its
+    // blank: exact, the divisor from 1 to 9 (every one of them where the range allows), the
+    // dividend within the level's range.
+    void divisioni()
+    {
+        const Divisioni &r = rigaDi(divisioniPerLivello);
+        Modulo2 s;
+        std::tie(s.Operazione, s.TipoDa, s.TipoA, s.Livello, s.Indice) = std::tuple(5, 1, 12, r.livello, 1);
+        Servizi servizi;
+        servizi.orologio = std::make_shared<OrologioFinto>();
+        servizi.casuale.impostaSeme(20261206);
+        GeneratoreSchede generatore{s, servizi};
+        QSet<int> divisori;
+        for (int riga = 0; riga < 1200; ++riga) {
+            generatore.GeneraRiga();
+            const QString alunno = s.SchedaAlunni.valore(1);
+            const QStringList p = riempita(alunno, rispostaDocente(s.SchedaDocenti.valore(1)));
+            const qsizetype diviso = p.indexOf(QStringLiteral(":"));
+            QVERIFY2(diviso > 0 && diviso + 1 < p.size(), qPrintable(alunno));
+            const int dividendo = p[diviso - 1].toInt(), divisore = p[diviso + 1].toInt();
+            QVERIFY2(divisore >= 1 && divisore <= 9 && dividendo % divisore == 0, qPrintable(alunno));
+            QVERIFY2(dividendo >= r.dividendoMin && dividendo <= r.dividendoMax, qPrintable(alunno));
+            divisori.insert(divisore);
+        }
+        QVERIFY(divisori.contains(9));
+        QCOMPARE(divisori.contains(1), r.dividendoMin <= 9);
     }
 
     void pagina_data() { righeDa(pagine); }
