@@ -1,6 +1,7 @@
 #include "connessioneserver.h"
 
 #include "dialetto.h"
+#include "libpq.h"
 #include "schema.h"
 
 #include <QAtomicInt>
@@ -9,7 +10,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
-#include <libpq-fe.h>
 #include <poll.h>
 
 #include <memory>
@@ -75,32 +75,32 @@ QString senzaIndirizzo(const QString &parole)
 // error code (SQLSTATE) in its words: Qt keeps only the words, which depend on the
 // languages of the server and of this computer. The server answered a moment ago; parole
 // are Qt's, added for the technician when the server refuses the role.
-ConnessioneServer motivoDelRifiuto(const ConfigurazioneServer &c, const QString &ruolo, const QString &password,
-                                   const QString &parole)
+ConnessioneServer motivoDelRifiuto(const LibPq &pq, const ConfigurazioneServer &c, const QString &ruolo,
+                                   const QString &password, const QString &parole)
 {
     const ParametriPq parametri(c, ruolo, password);
     const std::unique_ptr<PGconn, decltype(&PQfinish)> prova(
-        PQconnectStartParams(parametri.chiavi(), parametri.valori(), 0), &PQfinish);
-    PQsetErrorVerbosity(prova.get(), PQERRORS_SQLSTATE);
+        pq.connectStartParams(parametri.chiavi(), parametri.valori(), 0), pq.finish);
+    pq.setErrorVerbosity(prova.get(), PQERRORS_SQLSTATE);
     const QDeadlineTimer scadenza{std::chrono::seconds(secondiConnessione)};
-    PostgresPollingStatusType stato = PQstatus(prova.get()) == CONNECTION_BAD ? PGRES_POLLING_FAILED
+    PostgresPollingStatusType stato = pq.status(prova.get()) == CONNECTION_BAD ? PGRES_POLLING_FAILED
                                                                                : PGRES_POLLING_WRITING;
     while (stato == PGRES_POLLING_READING || stato == PGRES_POLLING_WRITING) {
-        pollfd attesa{PQsocket(prova.get()), short(stato == PGRES_POLLING_READING ? POLLIN : POLLOUT), 0};
+        pollfd attesa{pq.socket(prova.get()), short(stato == PGRES_POLLING_READING ? POLLIN : POLLOUT), 0};
         if (poll(&attesa, 1, int(scadenza.remainingTime())) <= 0)
             break;
-        stato = PQconnectPoll(prova.get());
+        stato = pq.connectPoll(prova.get());
     }
     if (stato == PGRES_POLLING_OK) // it went up or down meanwhile: try again later
         return {QSqlDatabase(), Guasto::serverIrraggiungibile, motivoServer(Guasto::serverIrraggiungibile, c, ruolo)};
-    if (PQconnectionNeedsPassword(prova.get()))
+    if (pq.connectionNeedsPassword(prova.get()))
         return {QSqlDatabase(), Guasto::serverPassword,
                 QStringLiteral("Il server del laboratorio (%1) chiede la password del ruolo %2, che non si trova "
                                "(né nel file della password né in ~/.pgpass).")
                     .arg(descrizioneServer(c), ruolo)};
     // "FATAL:  28P01": the severity (in the server's language), then the code.
     static const QRegularExpression codice(QStringLiteral(": ([0-9A-Z]{5})$"));
-    const QRegularExpressionMatch trovato = codice.match(senzaIndirizzo(QString::fromLocal8Bit(PQerrorMessage(prova.get()))));
+    const QRegularExpressionMatch trovato = codice.match(senzaIndirizzo(QString::fromLocal8Bit(pq.errorMessage(prova.get()))));
     const Guasto guasto = trovato.hasMatch() ? dialettoPostgres().guasto(QSqlError(QString(), QString(),
                                                                                   QSqlError::ConnectionError,
                                                                                   trovato.captured(1)))
@@ -130,14 +130,15 @@ std::pair<Guasto, QString> controllaTabelle(const QSqlDatabase &connessione)
 ConnessioneServer apriConnessioneServer(const ConfigurazioneServer &c, const QString &ruolo, const QString &password)
 {
     const Dialetto &dialetto = dialettoPostgres();
-    if (!QSqlDatabase::isDriverAvailable(dialetto.driver))
+    const LibPq *pq = libPq();
+    if (!pq || !QSqlDatabase::isDriverAvailable(dialetto.driver))
         return {QSqlDatabase(), Guasto::senzaDriver,
                 QStringLiteral("Manca il driver PostgreSQL di Qt (pacchetto libqt6sql6-psql): il server del "
                                "laboratorio non si può usare.")};
     // A server that does not answer is told from one that turns us down before anything
     // else, waiting at most once.
     const ParametriPq parametri(c, ruolo, password);
-    switch (PQpingParams(parametri.chiavi(), parametri.valori(), 0)) {
+    switch (pq->pingParams(parametri.chiavi(), parametri.valori(), 0)) {
     case PQPING_OK:
         break;
     case PQPING_NO_ATTEMPT:
@@ -163,7 +164,7 @@ ConnessioneServer apriConnessioneServer(const ConfigurazioneServer &c, const QSt
     }
     const QString parole = aperta.connessione.lastError().databaseText();
     chiudiConnessioneServer(aperta.connessione);
-    return motivoDelRifiuto(c, ruolo, password, parole);
+    return motivoDelRifiuto(*pq, c, ruolo, password, parole);
 }
 
 void chiudiConnessioneServer(QSqlDatabase &connessione)

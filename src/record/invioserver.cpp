@@ -97,7 +97,8 @@ InvioServer::~InvioServer()
     scollega();
 }
 
-EsitoInvio InvioServer::invia(const ConfigurazioneServer &configurazione, Archivio &locale, bool ancheQuestaSessione)
+EsitoInvio InvioServer::invia(const ConfigurazioneServer &configurazione, Archivio &locale, bool ancheQuestaSessione,
+                              const std::function<bool()> &basta)
 {
     if (!configurazione.errore.isEmpty()) {
         scollega();
@@ -115,6 +116,8 @@ EsitoInvio InvioServer::invia(const ConfigurazioneServer &configurazione, Archiv
         while (query.next())
             chiavi << query.value(0).toString();
         for (const QString &chiave : chiavi) {
+            if (basta())
+                return esito;
             if (!inviaUna(locale, tabella, chiave, esito))
                 return esito;
         }

@@ -5,6 +5,8 @@
 
 #include <QSqlDatabase>
 
+#include <functional>
+
 class Archivio;
 
 /** How a pass of sending went. */
@@ -35,11 +37,13 @@ public:
     InvioServer &operator=(const InvioServer &) = delete;
 
     /**
-     * One pass over the local file's queue with the pupils' role. The series of this
-     * program, which a name typed later may still join, stay in the file unless
-     * ancheQuestaSessione; those of programs no longer running go once sent.
+     * One pass over the local file's queue with the pupils' role; basta is asked before
+     * each series and name, and true stops the pass there (what is left waits for the
+     * next). The series of this program, which a name typed later may still join, stay in
+     * the file unless ancheQuestaSessione; those of programs no longer running go once sent.
      */
-    EsitoInvio invia(const ConfigurazioneServer &configurazione, Archivio &locale, bool ancheQuestaSessione);
+    EsitoInvio invia(const ConfigurazioneServer &configurazione, Archivio &locale, bool ancheQuestaSessione,
+                     const std::function<bool()> &basta);
     /** Deletes from the file the series the server has, as a pass does, without the network. */
     EsitoInvio eliminaInviate(Archivio &locale, bool ancheQuestaSessione);
     /** True while the connection of the last pass is open. */

@@ -3,7 +3,13 @@
 #include "fileregistro.h"
 #include "postazione.h"
 
+#include <QDeadlineTimer>
 #include <QThread>
+
+namespace {
+// How long the program's end gives the server, a part of the wait at the end.
+constexpr std::chrono::milliseconds attesaUltimoInvio{1000};
+} // namespace
 
 LavoratoreRegistro::LavoratoreRegistro(ImpostazioniRegistro impostazioni)
     : m_impostazioni(std::move(impostazioni))
@@ -112,8 +118,10 @@ void LavoratoreRegistro::fileGuasto(Guasto guasto)
 
 void LavoratoreRegistro::inviaAlServer()
 {
-    // While a series is under way the network waits for its end; after a failure, for the timer.
-    if (m_serieAperta || m_riprovaServer.isActive() || !m_invio || !pronto())
+    // While a series is under way the network waits for its end; after a failure, for the
+    // timer; once the program is ending, for the last pass.
+    const auto fine = [this] { return thread()->isInterruptionRequested(); };
+    if (m_serieAperta || m_riprovaServer.isActive() || fine() || !m_invio || !pronto())
         return;
     m_server = leggiConfigurazioneServer(m_impostazioni.fileConfigurazione);
     if (!m_server) {
@@ -121,7 +129,7 @@ void LavoratoreRegistro::inviaAlServer()
         annunciaStato();
         return;
     }
-    const EsitoInvio esito = m_invio->invia(*m_server, *m_archivio, false);
+    const EsitoInvio esito = m_invio->invia(*m_server, *m_archivio, false, fine);
     if (esito.nelFile) {
         fileGuasto(esito.guasto);
         return;
@@ -134,9 +142,9 @@ void LavoratoreRegistro::inviaAlServer()
 
 void LavoratoreRegistro::inviaPerUltimo()
 {
-    // At the end the network is used only if the server was answering: a server that does
-    // not answer would hold the program's end. The series of this program that the server
-    // already has leave the file.
+    // At the end the network is used only if the server was answering, and for a moment: a
+    // server that does not answer, or a long queue, would hold the program's end. The series
+    // of this program that the server already has leave the file.
     m_riprovaServer.stop();
     if (!m_server || !m_archivio)
         return;
@@ -144,7 +152,9 @@ void LavoratoreRegistro::inviaPerUltimo()
         m_invio->eliminaInviate(*m_archivio, true);
         return;
     }
-    const EsitoInvio esito = m_invio->invia(*m_server, *m_archivio, true);
+    const QDeadlineTimer scadenza(attesaUltimoInvio);
+    const EsitoInvio esito =
+        m_invio->invia(*m_server, *m_archivio, true, [&scadenza] { return scadenza.hasExpired(); });
     if (!esito.nelFile)
         m_esitoServer = esito;
     annunciaStato();

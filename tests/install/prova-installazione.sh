@@ -84,7 +84,7 @@ cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/deb" >/dev/null
 deb=$(ls "$tmp"/deb/*.deb)
 [ "$(dpkg-deb -f "$deb" Package)" = tarvelo ] || sbaglio "nome del pacchetto: $(dpkg-deb -f "$deb" Package)"
 dipendenze=$(dpkg-deb -f "$deb" Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//' | sort -u)
-for nome in libqt6core6 libqt6gui6 libqt6widgets6 libcups2 libpq5 fonts-liberation qt6-translations-l10n libqt6sql6-sqlite; do
+for nome in libqt6core6 libqt6gui6 libqt6widgets6 libcups2 fonts-liberation qt6-translations-l10n libqt6sql6-sqlite; do
     grep -qx "$nome" <<<"$dipendenze" || sbaglio "manca la dipendenza $nome (Depends: $(dpkg-deb -f "$deb" Depends))"
 done
 [ "$(dpkg-deb -f "$deb" Recommends)" = libqt6sql6-psql ] ||
