@@ -55,7 +55,7 @@ const QString orfane = QStringLiteral(
 const QString foreignKeyViolation = QStringLiteral("23503");
 
 // Runs sql on the local file; false with the file's fault in esito.
-bool nelFile(QSqlQuery &query, const QString &sql, const QVariantList &valori, EsitoInvio &esito)
+bool eseguiNelFile(QSqlQuery &query, const QString &sql, const QVariantList &valori, EsitoInvio &esito)
 {
     bool riuscita = query.prepare(sql);
     for (const QVariant &valore : valori)
@@ -110,7 +110,7 @@ EsitoInvio InvioServer::invia(const ConfigurazioneServer &configurazione, Archiv
     for (const auto &[tabella, coda] : {std::pair(QStringLiteral("serie"), serieInCoda),
                                        std::pair(QStringLiteral("nomi"), nomiInCoda)}) {
         QSqlQuery query(locale.connessione());
-        if (!nelFile(query, coda, {}, esito))
+        if (!eseguiNelFile(query, coda, {}, esito))
             return esito;
         QStringList chiavi;
         while (query.next())
@@ -170,7 +170,7 @@ bool InvioServer::inviaUna(Archivio &locale, const QString &tabella, const QStri
     QStringList inserimenti;
     for (const Parte &parte : parti(tabella)) {
         QSqlQuery query(locale.connessione());
-        if (!nelFile(query, QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(parte.tabella, parte.colonna),
+        if (!eseguiNelFile(query, QStringLiteral("SELECT * FROM %1 WHERE %2 = ?").arg(parte.tabella, parte.colonna),
                      {chiave}, esito))
             return false;
         QList<QSqlRecord> righe;
@@ -213,7 +213,7 @@ bool InvioServer::inviaUna(Archivio &locale, const QString &tabella, const QStri
         }
     }
     QSqlQuery query(locale.connessione());
-    return nelFile(query, QStringLiteral("DELETE FROM coda_invio WHERE tabella = ? AND chiave = ?"), {tabella, chiave},
+    return eseguiNelFile(query, QStringLiteral("DELETE FROM coda_invio WHERE tabella = ? AND chiave = ?"), {tabella, chiave},
                    esito);
 }
 
@@ -221,7 +221,7 @@ EsitoInvio InvioServer::eliminaInviate(Archivio &locale, bool ancheQuestaSession
 {
     EsitoInvio esito;
     QSqlQuery query(locale.connessione());
-    if (!nelFile(query, orfane, {}, esito) || !nelFile(query, inviate, {m_postazione.computer}, esito))
+    if (!eseguiNelFile(query, orfane, {}, esito) || !eseguiNelFile(query, inviate, {m_postazione.computer}, esito))
         return esito;
     QStringList via;
     while (query.next()) {
@@ -238,7 +238,7 @@ EsitoInvio InvioServer::eliminaInviate(Archivio &locale, bool ancheQuestaSession
     if (!eliminate)
         esito = {dialettoSqlite().guasto(file.lastError()), QString(), true};
     for (const QString &id : via)
-        eliminate = eliminate && nelFile(query, QStringLiteral("DELETE FROM serie WHERE id = ?"), {id}, esito);
+        eliminate = eliminate && eseguiNelFile(query, QStringLiteral("DELETE FROM serie WHERE id = ?"), {id}, esito);
     if (eliminate && !file.commit()) {
         eliminate = false;
         esito = {dialettoSqlite().guasto(file.lastError()), QString(), true};
