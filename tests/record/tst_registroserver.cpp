@@ -1,7 +1,8 @@
 // The class record with a school lab's server, against the private
 // PostgreSQL: a series and its name arrive whole and leave the local file
 // (and its bytes); the server stopped in the middle of a series and started
-// again; two computers at once; every fault seen in the state line with the
+// again; a series a dead program left open sent at the next start; two
+// computers at once; every fault seen in the state line with the
 // series kept in the file; what the pupils' and the teacher's roles may do,
 // decided by the server itself.
 #include "letturaregistro.h"
@@ -244,6 +245,23 @@ private slots:
         QCOMPARE(server.righe(conta), arrivate);
         QCOMPARE(LetturaRegistro(ambiente.percorsoRegistro()).righe(QStringLiteral("SELECT count(*) FROM coda_invio")),
                  QStringList{"0"});
+    }
+
+    // A series left open in the file by a program that died, before any lab was configured:
+    // the next start, with the lab, closes it at its last answer and sends it.
+    void interrottaPoiInviata()
+    {
+        ServerProva server;
+        AmbienteProva ambiente;
+        ambiente.avviaRegistro();
+        iniziaSerie();
+        rispondiGiusto(1);
+        rispondiGiusto(2);
+        QVERIFY(registroClasse().chiudi(std::chrono::seconds(10)));
+        ambiente.avviaRegistro(QString(), {server.fileConfigurazione()});
+        QVERIFY(ambiente.attendiRegistro());
+        QCOMPARE(server.righe(QStringLiteral("SELECT esito, operazioni, fine = (SELECT max(quando) FROM risposte) FROM serie")),
+                 QStringList{"interrotta|2|true"});
     }
 
     // Two computers at once, each with its own file and name: both series on the server.
