@@ -47,6 +47,8 @@ bool RegistroClasse::chiudi(std::chrono::milliseconds attesa)
 {
     if (!avviato())
         return true;
+    // A pass to a lab's server under way stops after the series it is sending.
+    m_thread->requestInterruption();
     QMetaObject::invokeMethod(m_lavoratore, &LavoratoreRegistro::concludi, Qt::QueuedConnection);
     const bool finito = m_thread->wait(QDeadlineTimer(attesa));
     if (finito) {
