@@ -32,6 +32,11 @@ else()
   message(WARNING "rsvg-convert not found (package librsvg2-bin): only the SVG icon is installed")
 endif()
 
+# For the school technician: the SQL that prepares a lab's PostgreSQL server
+# for the class record, and an example of the lab's configuration file.
+install(FILES ${TARVELO_DIST}/tarvelo-server.sql DESTINATION ${CMAKE_INSTALL_DATADIR}/tarvelo)
+install(FILES ${TARVELO_DIST}/registro.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarvelo/examples)
+
 # The licence in Debian's machine-readable form, the changelog and the manual
 # pages (English, and Italian under it/), as a Debian package carries them:
 # the last three gzipped with no time stamp.
@@ -85,7 +90,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Arial and Courier New metrics the pages are laid out for, the translations
 # put Qt's own dialogs in Italian; libcups2 is loaded at the first page, which
 # it hands over to the print server; Qt's SQLite driver, a plugin, keeps the
-# class record; libsodium hashes the teacher's password.
+# class record; libsodium hashes the teacher's password. Qt's PostgreSQL driver
+# is only recommended: a computer on its own never uses it, and a lab computer
+# without it keeps every series locally and says which package is missing.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, qt6-translations-l10n, libcups2, libqt6sql6-sqlite, libsodium23")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libqt6sql6-psql")
 include(CPack)

@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only when some are missing.
-#   deps.sh        what building and running the program needs
+#   deps.sh        what building and running the program needs (Qt's SQLite and
+#                  PostgreSQL drivers for the class record, libpq's headers)
 #   deps.sh test   the same, plus what the tests need (a print server of our
-#                  own, pdftotext to read printed pages back, the menu entry,
-#                  AppStream and Debian package checkers, an X display with
-#                  a window manager, the accessibility bus with its Python
-#                  client, clang and libFuzzer for the fuzz targets, and the
-#                  it_IT and en_US locales that the date tests run under)
+#                  own, a PostgreSQL server of our own, pdftotext to read
+#                  printed pages back, the menu entry, AppStream and Debian
+#                  package checkers, an X display with a window manager, the
+#                  accessibility bus with its Python client, clang and
+#                  libFuzzer for the fuzz targets, and the it_IT and en_US
+#                  locales that the date tests run under)
 #   deps.sh fuzz   what building and fuzzing needs
-#   deps.sh bench  what the benchmark needs (a virtual display)
+#   deps.sh bench  the same as the first, plus a virtual display and a
+#                  PostgreSQL server of our own
 set -euo pipefail
 
 # qt6-charts-dev needs libqt6opengl6-dev for its CMake files, without saying so.
-pacchetti=(build-essential cmake qt6-base-dev libqt6sql6-sqlite libcups2-dev qt6-translations-l10n fonts-liberation
-    librsvg2-bin qt6-charts-dev libqt6opengl6-dev libsodium-dev pkg-config)
+pacchetti=(build-essential cmake qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libpq-dev libcups2-dev
+    qt6-translations-l10n fonts-liberation librsvg2-bin qt6-charts-dev libqt6opengl6-dev libsodium-dev pkg-config)
 locali=()
 if [ "${1:-}" = test ]; then
     pacchetti+=(cups-daemon cups-client poppler-utils desktop-file-utils appstream lintian
@@ -22,6 +25,9 @@ if [ "${1:-}" = test ]; then
 fi
 if [ "${1:-}" = bench ]; then
     pacchetti+=(xvfb)
+fi
+if [ "${1:-}" = test ] || [ "${1:-}" = bench ]; then
+    pacchetti+=(postgresql)
 fi
 if [ "${1:-}" = test ] || [ "${1:-}" = fuzz ]; then
     pacchetti+=(clang libclang-rt-14-dev)

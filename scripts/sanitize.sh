@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the program and every test with AddressSanitizer and
 # UndefinedBehaviorSanitizer (build-asan) and runs the whole suite there,
-# print tests included, against a print server of our own. Any report of
-# either sanitizer, or of LeakSanitizer, fails the test that caused it.
+# print and lab tests included, against a print server and a PostgreSQL
+# server of our own. Any report of either sanitizer, or of LeakSanitizer,
+# fails the test that caused it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,10 @@ cmake --build build-asan -j"$(nproc)"
 server=$(tests/support/cups/stampante-privata.sh start)
 eval "$server"
 trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA"' EXIT
+server=$(tests/support/postgresql/server-privato.sh start)
+eval "$server"
+trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA";
+      tests/support/postgresql/server-privato.sh stop "$TARVELO_PG_PRIVATO"' EXIT
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"

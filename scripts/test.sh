@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the program with its tests and runs every
-# test headless. The print tests go to a print server of our own, started
-# here and stopped at the end; the machine's printers are never touched.
+# test headless. The print tests go to a print server of our own, the class
+# record's lab tests to a PostgreSQL server of our own, both started here and
+# stopped at the end; the machine's printers and clusters are never touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -12,6 +13,10 @@ cmake --build build -j"$(nproc)"
 server=$(tests/support/cups/stampante-privata.sh start)
 eval "$server"
 trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA"' EXIT
+server=$(tests/support/postgresql/server-privato.sh start)
+eval "$server"
+trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA";
+      tests/support/postgresql/server-privato.sh stop "$TARVELO_PG_PRIVATO"' EXIT
 
 stato=0
 ctest --test-dir build --output-on-failure -j"$(nproc)" || stato=$?

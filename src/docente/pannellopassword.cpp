@@ -50,12 +50,23 @@ void PannelloPassword::impostaModo(Modo modo)
 {
     m_modo = modo;
     const bool nuova = modo == Modo::nuova;
-    lblSpiegazione->setText(
-        nuova ? QStringLiteral("Per vedere gli altri giorni, assegnare i nomi ed eliminare le serie scegli una "
-                               "password dell'insegnante (almeno 4 caratteri) e scrivila due volte. Non si può "
-                               "recuperare: se la dimentichi, bisogna cancellare il registro.")
-              : QStringLiteral("Per vedere gli altri giorni, assegnare i nomi ed eliminare le serie scrivi la "
-                               "password dell'insegnante."));
+    switch (modo) {
+    case Modo::nuova:
+        lblSpiegazione->setText(QStringLiteral(
+            "Per vedere gli altri giorni, assegnare i nomi ed eliminare le serie scegli una password dell'insegnante "
+            "(almeno 4 caratteri) e scrivila due volte. Non si può recuperare: se la dimentichi, bisogna cancellare "
+            "il registro."));
+        break;
+    case Modo::entra:
+        lblSpiegazione->setText(QStringLiteral("Per vedere gli altri giorni, assegnare i nomi ed eliminare le serie "
+                                               "scrivi la password dell'insegnante."));
+        break;
+    case Modo::laboratorio:
+        lblSpiegazione->setText(QStringLiteral("Il registro è sul server del laboratorio: per vederlo, assegnare i "
+                                               "nomi ed eliminare le serie scrivi la password dell'insegnante per il "
+                                               "server. Non viene conservata."));
+        break;
+    }
     txtPassword->setPlaceholderText(nuova ? QStringLiteral("Nuova password") : QStringLiteral("Password"));
     txtRipeti->setPlaceholderText(QStringLiteral("Ripeti la password"));
     txtRipeti->setVisible(nuova);

@@ -14,11 +14,12 @@ class PannelloPassword final : public QWidget
     Q_OBJECT
 
 public:
-    enum class Modo { nuova, entra };
+    enum class Modo { nuova, entra, laboratorio };
 
     explicit PannelloPassword(QWidget *parent = nullptr);
 
-    /** Asks for a new password (twice) or for the one set. */
+    /** Asks for a new password (twice), for the one set, or for the password of a lab
+        server's teacher role. */
     void impostaModo(Modo modo);
     Modo modo() const { return m_modo; }
     /** While the password is being checked nothing can be typed. */

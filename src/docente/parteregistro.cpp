@@ -26,6 +26,12 @@ QDateTime inizioDiOggi()
     return QDateTime(servizi().orologio->oggi(), QTime(0, 0));
 }
 
+// A reason that follows a colon, as a sentence of its own.
+QString frase(const QString &motivo)
+{
+    return motivo.left(1).toUpper() + motivo.mid(1) + QLatin1Char('.');
+}
+
 QStringList computerDi(const std::vector<SerieRegistro> &serie)
 {
     std::set<QString> nomi;
@@ -136,12 +142,16 @@ void ParteRegistro::carica()
         return;
     }
     lblConteggio->setText(QStringLiteral("Caricamento…"));
+    m_accesso.fileConfigurazione = registroClasse().impostazioni().fileConfigurazione;
     const int numero = ++m_caricamento;
-    const std::optional<QDateTime> da = m_completo ? std::nullopt : std::optional(inizioDiOggi());
+    const bool completo = m_completo;
+    const QDateTime oggi = inizioDiOggi();
     chiedi<Caricamento>(
-        [da](Consultazione &c) -> std::optional<Caricamento> {
-            auto serie = c.serie(da);
-            const auto hash = c.hashPassword();
+        [completo, oggi](Consultazione &c) -> std::optional<Caricamento> {
+            // A lab's server shows everything to its teacher's role; the file, today's
+            // series until the teacher's password is typed.
+            auto serie = c.serie(completo || !c.locale() ? std::nullopt : std::optional(oggi));
+            const auto hash = c.locale() ? c.hashPassword() : std::optional(QByteArray());
             if (!serie || !hash)
                 return std::nullopt;
             return Caricamento{std::move(*serie), !hash->isEmpty()};
@@ -154,21 +164,46 @@ void ParteRegistro::carica()
 
 void ParteRegistro::caricato(EsitoRegistro<Caricamento> esito)
 {
+    m_laboratorio = esito.laboratorio;
+    fraPassword->inAttesa(false);
+    // A lab's register opens only with the teacher's password, which the server checks.
+    if (m_laboratorio && !m_completo) {
+        if (esito.valore) {
+            m_completo = true;
+            fraPassword->mostraEsito(QString());
+        } else {
+            if (!m_accesso.password.isEmpty())
+                fraPassword->mostraEsito(frase(esito.motivo));
+            m_accesso.password.clear();
+            mostraSerie({}, PannelloPassword::Modo::laboratorio);
+            lblConteggio->clear();
+            return;
+        }
+    }
     if (!esito.valore) {
         lblConteggio->setText(QStringLiteral("Il registro non si può leggere."));
         impostaGuasto(QStringLiteral("Il registro non si può leggere: %1.").arg(esito.motivo));
         return;
     }
     impostaGuasto(QString());
+    mostraSerie(std::move(esito.valore->serie),
+                m_laboratorio                ? PannelloPassword::Modo::laboratorio
+                : esito.valore->conPassword ? PannelloPassword::Modo::entra
+                                            : PannelloPassword::Modo::nuova);
+}
+
+void ParteRegistro::mostraSerie(std::vector<SerieRegistro> serie, PannelloPassword::Modo modo)
+{
     const QString scelta = serieCorrente();
-    fraFiltri->impostaComputer(computerDi(esito.valore->serie));
-    m_modello->imposta(std::move(esito.valore->serie));
+    fraFiltri->impostaComputer(computerDi(serie));
+    m_modello->imposta(std::move(serie));
     fraPassword->setVisible(!m_completo);
-    fraPassword->impostaModo(esito.valore->conPassword ? PannelloPassword::Modo::entra
-                                                       : PannelloPassword::Modo::nuova);
+    fraPassword->impostaModo(modo);
     fraFiltri->impostaSoloOggi(!m_completo);
-    lblAmbito->setText(m_completo ? QStringLiteral("Tutte le serie del registro.")
-                                  : QStringLiteral("Solo le serie di oggi."));
+    lblAmbito->setText(m_completo        ? QStringLiteral("Tutte le serie del registro.")
+                       : m_laboratorio ? QStringLiteral("Il registro del laboratorio si vede con la password "
+                                                        "dell'insegnante.")
+                                       : QStringLiteral("Solo le serie di oggi."));
     filtra();
     // Columns as wide as their texts, measured on the first rows only: a long register is not
     // read through for it.
@@ -197,6 +232,13 @@ void ParteRegistro::filtra()
 
 void ParteRegistro::controllaPassword(const QString &password, const QString &ripetuta)
 {
+    if (m_laboratorio) {
+        // The server checks it when it is asked for the register.
+        m_accesso.password = password;
+        fraPassword->inAttesa(true);
+        carica();
+        return;
+    }
     const bool nuova = fraPassword->modo() == PannelloPassword::Modo::nuova;
     if (nuova) {
         const QString problema = passwordinsegnante::problemaNuova(password, ripetuta);

@@ -2,6 +2,7 @@
 
 #include "docente/modelloregistro.h"
 #include "docente/operazioniregistro.h"
+#include "docente/pannellopassword.h"
 #include "record/accessoregistro.h"
 #include "record/registroclasse.h"
 
@@ -10,7 +11,6 @@
 #include <array>
 
 class BarraFiltri;
-class PannelloPassword;
 class PulsanteOpzione;
 class QCheckBox;
 class QLabel;
@@ -20,9 +20,11 @@ struct Dialoghi;
 
 // The part of the grading window headed "Registro": the series of the class
 // record with their filters, the operations of the series selected, and what
-// the teacher may do with them. Without the teacher's password only today's
-// series are shown and nothing can be changed. Every request runs on the
-// record's thread; the table fills when the answer comes.
+// the teacher may do with them. On a computer on its own, without the
+// teacher's password only today's series are shown and nothing can be
+// changed; on a lab's server, nothing is shown until the teacher role's
+// password opens it, and the server decides what it allows. Every request
+// runs on the record's thread; the table fills when the answer comes.
 class ParteRegistro final : public QWidget
 {
     Q_OBJECT
@@ -69,18 +71,23 @@ private:
         bool conPassword = false; // the teacher's password is set
     };
 
+    // Runs lavoro on the record's thread, on the record as m_accesso reaches it, and hands
+    // what it found to risposta here.
     template <typename T>
     void chiedi(std::function<std::optional<T>(Consultazione &)> lavoro,
                 std::function<void(EsitoRegistro<T> esito)> risposta)
     {
         registroClasse().interroga<EsitoRegistro<T>>(
-            [lavoro = std::move(lavoro)](Archivio *archivio) { return consultaRegistro<T>(archivio, lavoro); }, this,
-            std::move(risposta));
+            [accesso = m_accesso, lavoro = std::move(lavoro)](Archivio *archivio) {
+                return consultaRegistro<T>(archivio, accesso, lavoro);
+            },
+            this, std::move(risposta));
     }
 
     void costruisciTabelle();
     void costruisciAzioni();
     void caricato(EsitoRegistro<Caricamento> esito);
+    void mostraSerie(std::vector<SerieRegistro> serie, PannelloPassword::Modo modo);
     void filtra();
     void controllaPassword(const QString &password, const QString &ripetuta);
     void sceltaCambiata();
@@ -101,6 +108,8 @@ private:
     ModelloRegistro *m_modello = nullptr;
     VistaRegistro *m_vista = nullptr;
     bool m_completo = false;
+    bool m_laboratorio = false; // the register is a lab's server's
+    AccessoRegistro m_accesso;
     int m_caricamento = 0; // the latest reading; the answers to older ones are dropped
     QString m_guasto;
 };

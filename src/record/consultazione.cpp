@@ -66,6 +66,11 @@ Guasto Consultazione::guasto() const
     return m_dialetto.guasto(m_errore);
 }
 
+QString Consultazione::dettaglio() const
+{
+    return m_locale ? QString() : m_errore.databaseText().section(QLatin1Char('\n'), 0, 0);
+}
+
 bool Consultazione::esegui(QSqlQuery &query, const QString &istruzione, const QVariantList &valori)
 {
     query.setForwardOnly(true);
@@ -223,6 +228,16 @@ QString motivoGuasto(Guasto guasto)
         return QStringLiteral("il registro viene da una versione più recente di TARVELO");
     case Guasto::senzaDriver:
         return QStringLiteral("manca il driver del database di Qt");
+    // A lab's server's faults are told by the server's own sentences.
+    case Guasto::serverIrraggiungibile:
+    case Guasto::serverPassword:
+    case Guasto::serverPermesso:
+    case Guasto::serverVersioneNuova:
+    case Guasto::serverSenzaTabelle:
+    case Guasto::serverErrore:
+    case Guasto::filePassword:
+    case Guasto::configurazione:
+        break;
     }
     return QString();
 }

@@ -43,6 +43,9 @@ public:
 
     /** The fault behind the last failure. */
     Guasto guasto() const;
+    /** The server's own words about the last failure; empty for the local file. */
+    QString dettaglio() const;
+    bool locale() const { return m_locale; }
 
 private:
     bool esegui(QSqlQuery &query, const QString &istruzione, const QVariantList &valori);

@@ -46,6 +46,35 @@ Guasto guastoSqlite(const QSqlError &errore)
     }
 }
 
+// PostgreSQL's error codes (SQLSTATE): the class is the first two characters.
+Guasto guastoPostgres(const QSqlError &errore)
+{
+    const QString codice = errore.nativeErrorCode();
+    const QString classe = codice.left(2);
+    if (codice == QLatin1String("28P01"))
+        return Guasto::serverPassword;
+    if (codice == QLatin1String("42501") || classe == QLatin1String("28") || codice == QLatin1String("3D000"))
+        return Guasto::serverPermesso;
+    if (codice == QLatin1String("42P01") || codice == QLatin1String("42703"))
+        return Guasto::serverSenzaTabelle;
+    // The row itself is wrong (a key, a value): sending it again cannot help.
+    if (classe == QLatin1String("22") || classe == QLatin1String("23"))
+        return Guasto::rifiutata;
+    // No code is a connection lost; 08 a connection that failed, 57 a server going down,
+    // 53 a server out of room or connections: all may pass.
+    if (codice.isEmpty() || classe == QLatin1String("08") || classe == QLatin1String("57")
+        || classe == QLatin1String("53"))
+        return Guasto::serverIrraggiungibile;
+    return Guasto::serverErrore;
+}
+
+// "ON CONFLICT DO NOTHING" with no columns named: naming the key would need the right to
+// read it, which the pupils' role has not.
+QString nullaSeEsiste(const QStringList &, const QStringList &)
+{
+    return QStringLiteral(" ON CONFLICT DO NOTHING");
+}
+
 QString aggiornaConNuovi(const QStringList &chiave, const QStringList &altre)
 {
     QStringList assegnazioni;
@@ -65,6 +94,17 @@ const Dialetto &dialettoSqlite()
                                    QStringLiteral("PRAGMA user_version = %1"),
                                    aggiornaConNuovi,
                                    guastoSqlite};
+    return dialetto;
+}
+
+const Dialetto &dialettoPostgres()
+{
+    static const Dialetto dialetto{QStringLiteral("QPSQL"),
+                                   QStringLiteral("TIMESTAMPTZ"),
+                                   QStringLiteral("SELECT versione FROM versione_schema"),
+                                   QStringLiteral("UPDATE versione_schema SET versione = %1"),
+                                   nullaSeEsiste,
+                                   guastoPostgres};
     return dialetto;
 }
 

@@ -11,7 +11,7 @@ class QSqlError;
 
 // What differs from one SQL database to another, in one place: the record's
 // store and its schema are written once against it. The local file speaks
-// SQLite's.
+// SQLite's, a lab's server PostgreSQL's.
 struct Dialetto final
 {
     QString driver;         // the Qt SQL driver
@@ -28,6 +28,10 @@ struct Dialetto final
 /** SQLite, for the local file: a row written again takes the newer values, as a series
     grows answer by answer. */
 const Dialetto &dialettoSqlite();
+
+/** PostgreSQL, for a lab's server: a row already there is left as it is, so that sending a
+    series again changes nothing (and the pupils' role, which may only add rows, may do it). */
+const Dialetto &dialettoPostgres();
 
 /** "INSERT INTO tabella (chiave..., altre...) VALUES (?, ...)" and the dialect's clause for a
     key already there; the values are bound in the order of the columns. */

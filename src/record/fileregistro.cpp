@@ -50,7 +50,8 @@ AperturaFile apriFileRegistro(const ImpostazioniRegistro &impostazioni, const Po
         return fallita(*archivio);
     if (versione > schema::versioneCorrente)
         return {nullptr, Guasto::versioneNuova};
-    // What is deleted is overwritten, not only forgotten: a deleted pupil cannot be read back.
+    // Deleted rows are overwritten, not left in the file's free pages: a series deleted by
+    // the teacher, or sent to a lab's server, is gone.
     const bool pronto = archivio->esegui(QStringLiteral("PRAGMA foreign_keys = ON"))
                         && archivio->esegui(QStringLiteral("PRAGMA secure_delete = ON"))
                         && archivio->esegui(QStringLiteral("PRAGMA journal_mode = WAL"))

@@ -6,9 +6,9 @@
 #include <memory>
 
 // The record's local SQLite file: opened with a write-ahead journal, a busy
-// timeout, foreign keys and deletions that overwrite what they free, its
-// schema created or brought up to date, the series left open by a dead
-// program closed. A damaged file is set aside, never deleted.
+// timeout, foreign keys and deleted rows overwritten, its schema created or
+// brought up to date, the series left open by a dead program closed. A
+// damaged file is set aside, never deleted.
 
 struct AperturaFile final
 {

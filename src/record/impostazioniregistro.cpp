@@ -1,5 +1,7 @@
 #include "impostazioniregistro.h"
 
+#include "configurazioneserver.h"
+
 #include <QDir>
 #include <QStandardPaths>
 
@@ -10,5 +12,6 @@ ImpostazioniRegistro impostazioniPredefinite()
     const QDir dati(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
     ImpostazioniRegistro impostazioni;
     impostazioni.percorso = dati.filePath(QStringLiteral("TARVELO/registro.sqlite"));
+    impostazioni.fileConfigurazione = fileConfigurazioneServer();
     return impostazioni;
 }

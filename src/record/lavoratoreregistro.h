@@ -2,6 +2,7 @@
 
 #include "record/archivio.h"
 #include "record/impostazioniregistro.h"
+#include "record/invioserver.h"
 
 #include <QObject>
 #include <QTimer>
@@ -14,7 +15,10 @@
 // connection: it keeps every write handed to it, in order, until the store
 // has it. While the store cannot take them (locked, read-only, no room, no
 // folder) the writes wait in memory and are tried again later; a damaged
-// file is set aside and a new one begun.
+// file is set aside and a new one begun. With a school lab's server
+// configured, what the file queues for it is sent when a series ends, a name
+// is written or the program starts, never while a series is under way; after
+// a failure it is sent again on a timer.
 class LavoratoreRegistro final : public QObject
 {
     Q_OBJECT
@@ -38,6 +42,9 @@ signals:
 private:
     bool pronto();
     void scriviCoda();
+    void fileGuasto(Guasto guasto);
+    void inviaAlServer();
+    void inviaPerUltimo();
     void segnala(Guasto guasto);
     bool mettiDaParteIlFile();
     void annunciaStato();
@@ -47,6 +54,12 @@ private:
     std::unique_ptr<Archivio> m_archivio;
     std::deque<Scrittura> m_coda;
     QTimer m_riprova;
+    std::unique_ptr<InvioServer> m_invio;
+    QTimer m_riprovaServer;
+    // The lab's server as the last pass read it: none without a lab.
+    std::optional<ConfigurazioneServer> m_server;
+    EsitoInvio m_esitoServer;
+    bool m_serieAperta = false; // the last write was of a series under way
     // The fault that keeps the store closed now.
     Guasto m_guasto = Guasto::nessuno;
     // What happened in this session that the state line keeps saying once the store

@@ -27,6 +27,7 @@ void RegistroClasse::avvia(const ImpostazioniRegistro &impostazioni)
     m_registrate.clear();
     m_ultimoNome.reset();
     m_stato = StatoRegistro{};
+    m_impostazioni = impostazioni;
     m_thread = new QThread;
     m_thread->setObjectName(QStringLiteral("registro"));
     m_lavoratore = new LavoratoreRegistro(impostazioni);
@@ -40,6 +41,8 @@ bool RegistroClasse::chiudi(std::chrono::milliseconds attesa)
 {
     if (!avviato())
         return true;
+    // A pass to a lab's server under way stops after the series it is sending.
+    m_thread->requestInterruption();
     QMetaObject::invokeMethod(m_lavoratore, &LavoratoreRegistro::concludi, Qt::QueuedConnection);
     const bool finito = m_thread->wait(QDeadlineTimer(attesa));
     if (finito) {

@@ -52,6 +52,9 @@ public:
         its first letter raised, it becomes that series' newest name. */
     void nomeMaiuscolo(const QString &nome);
 
+    /** The settings the record was last started with. */
+    const ImpostazioniRegistro &impostazioni() const { return m_impostazioni; }
+
     /** What is wrong with the store and what is kept, as the teacher is told. */
     StatoRegistro stato() const { return m_stato; }
 
@@ -94,6 +97,7 @@ private:
     QSet<QUuid> m_registrate; // the series of this run that reached the store
     std::optional<DatiNome> m_ultimoNome;
     StatoRegistro m_stato;
+    ImpostazioniRegistro m_impostazioni;
 };
 
 /** The one record of the program. */

@@ -12,6 +12,10 @@ namespace schema {
 
 constexpr int versioneCorrente = 3;
 
+/** The version of a lab server's tables (dist/tarvelo-server.sql): the file's own, without
+    the tables that stay on each computer; the file's version 3 added only such a table. */
+constexpr int versioneServer = 2;
+
 /** The statements that bring a store from version - 1 to version (1 to versioneCorrente);
     from 0 they create it. */
 QStringList passo(int versione, const Dialetto &dialetto);

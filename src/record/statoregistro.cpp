@@ -59,6 +59,21 @@ StatoRegistro statoRegistro(Guasto guasto, const QString &percorso, const QStrin
                               "programma.")
                    .arg(file);
         break;
+    default: // a lab's server: statoServer()
+        break;
     }
     return {guasto, riga};
+}
+
+StatoRegistro statoServer(Guasto guasto, const QString &motivo, const QString &percorso)
+{
+    const QString file = QDir::toNativeSeparators(percorso);
+    if (guasto == Guasto::nessuno)
+        return {guasto, QStringLiteral("Registro in ordine: ogni serie è inviata al server del laboratorio (%1) e "
+                                       "intanto è salvata in %2.")
+                            .arg(motivo, file)};
+    return {guasto, motivo
+                        + QStringLiteral(" Le serie restano salvate su questo computer in %1 e saranno inviate al "
+                                         "server appena possibile.")
+                              .arg(file)};
 }

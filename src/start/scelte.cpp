@@ -8,7 +8,7 @@ namespace {
 QString operazioneDelFile(int operazione, const QString &fileLivelli)
 {
     const QString perche = operazione >= 4 && operazione <= 7
-                               ? QStringLiteral("è solo per le schede: aprile dal menu \"Stampa schede\".")
+                               ? QStringLiteral("serve solo per le schede del menu \"Stampa schede\".")
                                : QStringLiteral("non esiste.");
     return QStringLiteral("L'operazione %1 scritta in %2 %3").arg(operazione).arg(fileLivelli, perche);
 }

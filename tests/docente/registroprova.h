@@ -90,38 +90,46 @@ inline void esegui(QSqlQuery &q, const QString &sql, const QVariantList &valori)
         QTest::qFail(qPrintable(sql + ": " + q.lastError().text()), __FILE__, __LINE__);
 }
 
-/** Writes the series into the record file, whose schema the program has made: operation i of
+/** Writes the series on db, an open connection to the record file, whose schema the program
+    has made (each series then waits for a lab's server), or to a lab's server. Operation i of
     a series with e right answers is answered right at once when i <= e, else wrong with help
     refused, then right; it took i seconds. */
+inline void semina(QSqlDatabase db, bool file)
+{
+    db.transaction();
+    QSqlQuery q(db);
+    for (const Seme &s : semi) {
+        esegui(q, QStringLiteral("INSERT INTO serie VALUES (?, ?, ?, 'completata', ?, 'alunno', 1, 'TARVELO', ?, ?, ?,"
+                                 " ?, 'NUMERO MASSIMO da  1 a 30', ?, ?, ?, ?, NULL, ?)"),
+               {s.id, s.inizio, s.inizio, s.computer, s.operazione, s.obiettivo, descrizione(s.obiettivo), s.livello,
+                s.operazioni, s.esatte, s.operazioni - s.esatte, s.esatte, s.secondi});
+        for (int i = 1; i <= s.operazioni; ++i) {
+            const bool esatta = i <= s.esatte;
+            esegui(q, QStringLiteral("INSERT INTO operazioni VALUES (?, ?, ?, ?, 1, 0, ?, 1, ?, 0, ?)"),
+                   {s.id, i, riga(i, esatta), i, i + 1, i + 1, i});
+            if (!esatta)
+                esegui(q, QStringLiteral("INSERT INTO risposte VALUES (?, ?, 1, ?, 0, 'rifiutato', ?, ?)"),
+                       {s.id, i, QString::number(i + 2), i, s.inizio});
+            esegui(q, QStringLiteral("INSERT INTO risposte VALUES (?, ?, ?, ?, 1, NULL, ?, ?)"),
+                   {s.id, i, esatta ? 1 : 2, QString::number(i + 1), i, s.inizio});
+        }
+        if (*s.nome)
+            esegui(q, QStringLiteral("INSERT INTO nomi VALUES (?, ?, ?, ?)"),
+                   {QStringLiteral("n") + s.id, s.id, QString::fromUtf8(s.nome), s.inizio});
+        if (file)
+            esegui(q, QStringLiteral("INSERT INTO coda_invio VALUES ('serie', ?)"), {s.id});
+    }
+    db.commit();
+}
+
+/** The same into the record file at percorso. */
 inline void semina(const QString &percorso)
 {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("semina"));
         db.setDatabaseName(percorso);
         db.open();
-        db.transaction();
-        QSqlQuery q(db);
-        for (const Seme &s : semi) {
-            esegui(q, QStringLiteral("INSERT INTO serie VALUES (?, ?, ?, 'completata', ?, 'alunno', 1, 'TARVELO', ?, ?, ?,"
-                                     " ?, 'NUMERO MASSIMO da  1 a 30', ?, ?, ?, ?, NULL, ?)"),
-                   {s.id, s.inizio, s.inizio, s.computer, s.operazione, s.obiettivo, descrizione(s.obiettivo), s.livello,
-                    s.operazioni, s.esatte, s.operazioni - s.esatte, s.esatte, s.secondi});
-            for (int i = 1; i <= s.operazioni; ++i) {
-                const bool esatta = i <= s.esatte;
-                esegui(q, QStringLiteral("INSERT INTO operazioni VALUES (?, ?, ?, ?, 1, 0, ?, 1, ?, 0, ?)"),
-                       {s.id, i, riga(i, esatta), i, i + 1, i + 1, i});
-                if (!esatta)
-                    esegui(q, QStringLiteral("INSERT INTO risposte VALUES (?, ?, 1, ?, 0, 'rifiutato', ?, ?)"),
-                           {s.id, i, QString::number(i + 2), i, s.inizio});
-                esegui(q, QStringLiteral("INSERT INTO risposte VALUES (?, ?, ?, ?, 1, NULL, ?, ?)"),
-                       {s.id, i, esatta ? 1 : 2, QString::number(i + 1), i, s.inizio});
-            }
-            if (*s.nome)
-                esegui(q, QStringLiteral("INSERT INTO nomi VALUES (?, ?, ?, ?)"),
-                       {QStringLiteral("n") + s.id, s.id, QString::fromUtf8(s.nome), s.inizio});
-            esegui(q, QStringLiteral("INSERT INTO coda_invio VALUES ('serie', ?)"), {s.id});
-        }
-        db.commit();
+        semina(db, true);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("semina"));
 }

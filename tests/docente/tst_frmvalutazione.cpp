@@ -5,7 +5,7 @@
 // window that stays usable while the record does not answer.
 #include "registroprova.h"
 
-#include "exercise/provafrmoperativo.h"
+#include "finestravalutazione.h"
 #include "record/letturaregistro.h"
 #include "support/tabella.h"
 
@@ -31,32 +31,9 @@
 #include <QTableWidget>
 
 using namespace prova;
+using namespace valutazioneprova;
 
 namespace {
-
-const QString caricamento = QStringLiteral("Caricamento…");
-
-// The ids of the series the table shows, in its order.
-QString mostrate(const ParteRegistro *r)
-{
-    QStringList id;
-    for (int i = 0; i < r->vista().rowCount(); ++i)
-        id << r->vista().serie(i).id;
-    return id.join(QLatin1Char(','));
-}
-
-// The cells of the table as shown, a row per line.
-QStringList celle(const QAbstractItemModel *modello)
-{
-    QStringList righe;
-    for (int r = 0; r < modello->rowCount(); ++r) {
-        QStringList riga;
-        for (int c = 0; c < modello->columnCount(); ++c)
-            riga << modello->index(r, c).data().toString();
-        righe << riga.join(QLatin1Char('|'));
-    }
-    return righe;
-}
 
 QByteArray contenuto(const QString &percorso)
 {
@@ -129,36 +106,9 @@ class TstFrmValutazione final : public QObject
     Q_OBJECT
 
     std::unique_ptr<AmbienteProva> m_ambiente;
-    QStringList m_domande; // the questions asked in dialogs
+    RisposteDialoghi m_dialoghi;
 
-    // The window on the seeded record, its register read; the dialogs answer as the test says.
-    FrmValutazione *apri(const std::function<QString(const QString &)> &file = {}, bool conferma = true,
-                         const QString &nome = QString(), const QDate &giorno = QDate())
-    {
-        auto *v = qobject_cast<FrmValutazione *>(Finestre::istanza().mostra(nomi::FrmValutazione));
-        v->dialoghi = {[this, file](const QString &proposto) { m_domande << proposto; return file ? file(proposto) : QString(); },
-                       [this, conferma](const QString &domanda) { m_domande << domanda; return conferma; },
-                       [this, nome](const QString &domanda) { m_domande << domanda; return nome; },
-                       [this, giorno](const QString &domanda, const QDate &proposta) {
-                           m_domande << domanda + dataBreve(proposta);
-                           return giorno;
-                       }};
-        v->tabParti->setCurrentIndex(FrmValutazione::registro);
-        if (!QTest::qWaitFor([v] { return v->fraRegistro->lblConteggio->text() != caricamento; }, 10000))
-            QTest::qFail("the register was never read", __FILE__, __LINE__);
-        return v;
-    }
-
-    // Types the password (twice at first use) and waits for the answer.
-    static void entra(FrmValutazione *v, const QString &password, const QString &ripetuta = QString())
-    {
-        PannelloPassword *p = v->fraRegistro->fraPassword;
-        p->txtPassword->setText(password);
-        p->txtRipeti->setText(ripetuta);
-        premi(p->cmdEntra);
-        QVERIFY(p->txtPassword->text().isEmpty() && p->txtRipeti->text().isEmpty());
-        QTRY_VERIFY(p->cmdEntra->isEnabled() && v->fraRegistro->lblConteggio->text() != caricamento);
-    }
+    FrmValutazione *apri() { return valutazioneprova::apri(m_dialoghi); }
 
     FrmValutazione *apriCompleto()
     {
@@ -167,18 +117,6 @@ class TstFrmValutazione final : public QObject
         if (!v->fraRegistro->completo())
             QTest::qFail("the password did not open the register", __FILE__, __LINE__);
         return v;
-    }
-
-    void seleziona(FrmValutazione *v, const QStringList &id)
-    {
-        QTableView *t = v->fraRegistro->tblRegistro;
-        t->clearSelection();
-        for (int r = 0; r < v->fraRegistro->vista().rowCount(); ++r) {
-            if (id.contains(v->fraRegistro->vista().serie(r).id))
-                t->selectionModel()->select(t->model()->index(r, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-            if (id.value(0) == v->fraRegistro->vista().serie(r).id)
-                t->selectionModel()->setCurrentIndex(t->model()->index(r, 0), QItemSelectionModel::NoUpdate);
-        }
     }
 
 private slots:
@@ -191,7 +129,7 @@ private slots:
     void init()
     {
         m_ambiente = std::make_unique<AmbienteProva>();
-        m_domande.clear();
+        m_dialoghi = {};
         m_ambiente->avviaRegistro();
         QVERIFY(m_ambiente->attendiRegistro());
         registroprova::semina(m_ambiente->percorsoRegistro());
@@ -317,14 +255,15 @@ private slots:
     // the file waiting for a lab's server; cancelled, it names nothing.
     void assegnaNome()
     {
-        FrmValutazione *v = apri({}, true, QStringLiteral("  Zoë   Neri "));
+        m_dialoghi.nome = QStringLiteral("  Zoë   Neri ");
+        FrmValutazione *v = apri();
         entra(v, QStringLiteral("maestra"), QStringLiteral("maestra"));
         ParteRegistro *r = v->fraRegistro;
         seleziona(v, {"s5"});
         QVERIFY(!r->optAzioni[ParteRegistro::assegnaNome]->isEnabled());
         seleziona(v, {"s4", "s5", "s6"});
         premi(r->optAzioni[ParteRegistro::assegnaNome]);
-        QCOMPARE(m_domande.last(), QStringLiteral("Il nome dell'alunno che ha svolto le 2 serie selezionate senza nome:"));
+        QCOMPARE(m_dialoghi.domande.last(), QStringLiteral("Il nome dell'alunno che ha svolto le 2 serie selezionate senza nome:"));
         QTRY_VERIFY(r->lblConteggio->text() != caricamento && r->vista().rowCount() == 6 && r->modello().serie(0).alunno == "Zoë Neri");
         const LetturaRegistro file(m_ambiente->percorsoRegistro());
         QCOMPARE(file.righe(QStringLiteral("SELECT serie_id, nome, (SELECT count(*) FROM coda_invio WHERE tabella = 'nomi'"
@@ -338,21 +277,17 @@ private slots:
     // the file's bytes. "Elimina fino al" proposes the end of the school year.
     void elimina()
     {
-        bool si = false;
-        FrmValutazione *v = apri({}, true);
-        v->dialoghi.conferma = [&](const QString &domanda) { m_domande << domanda; return si; };
-        v->dialoghi.giorno = [&](const QString &domanda, const QDate &proposta) {
-            m_domande << domanda + dataBreve(proposta);
-            return QDate(2026, 12, 4);
-        };
+        m_dialoghi.conferma = false;
+        m_dialoghi.giorno = {2026, 12, 4};
+        FrmValutazione *v = apri();
         entra(v, QStringLiteral("maestra"), QStringLiteral("maestra"));
         ParteRegistro *r = v->fraRegistro;
         seleziona(v, {"s2"});
         premi(r->optAzioni[ParteRegistro::elimina]);
-        QCOMPARE(m_domande.last(),
+        QCOMPARE(m_dialoghi.domande.last(),
                  QStringLiteral("Eliminare le 3 serie di Nicolò Rossi? Saranno cancellate per sempre dal registro."));
         QCOMPARE(mostrate(r), QStringLiteral("s6,s5,s4,s3,s2,s1"));
-        si = true;
+        m_dialoghi.conferma = true;
         premi(r->optAzioni[ParteRegistro::elimina]);
         QTRY_COMPARE(mostrate(r), QStringLiteral("s6,s4,s3"));
         {
@@ -366,7 +301,7 @@ private slots:
         QVERIFY(!byte.contains("Nicol") && !byte.contains("nicol") && byte.contains("Anna Bianchi"));
 
         premi(r->optAzioni[ParteRegistro::eliminaFinoAl]);
-        QCOMPARE(m_domande.mid(m_domande.size() - 2),
+        QCOMPARE(m_dialoghi.domande.mid(m_dialoghi.domande.size() - 2),
                  QStringList({"Eliminare tutte le serie fino al giorno:31/08/2026",
                               "Eliminare tutte le 2 serie fino al 04/12/2026 compreso? Saranno cancellate per sempre "
                               "dal registro."}));
@@ -381,12 +316,13 @@ private slots:
     {
         const QString percorso = m_ambiente->cartella() + QStringLiteral("/registro è.csv");
         QString scelto = percorso;
-        FrmValutazione *v = apri([&](const QString &) { return scelto; });
+        m_dialoghi.file = [&](const QString &) { return scelto; };
+        FrmValutazione *v = apri();
         entra(v, QStringLiteral("maestra"), QStringLiteral("maestra"));
         ParteRegistro *r = v->fraRegistro;
         QTest::keyClicks(r->fraFiltri->txtAlunno, QStringLiteral("nicolo"));
         premi(v->optScelta[FrmValutazione::esporta]);
-        QVERIFY(m_domande.last().endsWith(QStringLiteral("/registro-2026-12-05.csv")));
+        QVERIFY(m_dialoghi.domande.last().endsWith(QStringLiteral("/registro-2026-12-05.csv")));
         QCOMPARE(m_ambiente->messaggi().last(), QStringLiteral("L'elenco è stato salvato in \"%1\".").arg(percorso));
         QList<QStringList> letto = leggiCsv(contenuto(percorso));
         QCOMPARE(letto.value(0).join(QLatin1Char('|')),

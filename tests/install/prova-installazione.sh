@@ -27,6 +27,8 @@ attesi=(
     "usr/share/metainfo/$id.metainfo.xml"
     usr/share/doc/tarvelo/copyright
     usr/share/doc/tarvelo/changelog.gz
+    usr/share/doc/tarvelo/examples/registro.ini
+    usr/share/tarvelo/tarvelo-server.sql
     usr/share/man/man1/TARVELO.1.gz
     usr/share/man/it/man1/TARVELO.1.gz
 )
@@ -86,6 +88,8 @@ for nome in libqt6core6 libqt6gui6 libqt6widgets6 libqt6charts6 libcups2 libqt6s
     qt6-translations-l10n; do
     grep -qx "$nome" <<<"$dipendenze" || sbaglio "manca la dipendenza $nome (Depends: $(dpkg-deb -f "$deb" Depends))"
 done
+[ "$(dpkg-deb -f "$deb" Recommends)" = libqt6sql6-psql ] ||
+    sbaglio "Recommends: $(dpkg-deb -f "$deb" Recommends) invece di libqt6sql6-psql"
 versione=$(dpkg-deb -f "$deb" Version)
 grep -q "<release version=\"$versione\"" "$tmp/stage/usr/share/metainfo/$id.metainfo.xml" ||
     sbaglio "i metadati AppStream non descrivono la versione $versione"

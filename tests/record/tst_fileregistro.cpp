@@ -4,6 +4,7 @@
 // open by a program that died closed at the next start.
 #include "letturaregistro.h"
 #include "senzaprivilegi.h"
+#include "unaserie.h"
 
 #include "support/ambienteprova.h"
 #include "support/tabella.h"
@@ -20,23 +21,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-// A series of three operations, each answered right, then "Esco", handed to the record
-// as the exercise window would.
-void unaSerie()
-{
-    Modulo2 &m = modulo2();
-    m.NomeProgramma = QStringLiteral("TARVELO");
-    m.Operazione = m.Livello = 1;
-    registroClasse().serieIniziata(m);
-    for (int i = 1; i <= 3; ++i) {
-        m.NumeroOperazioni = m.NumeroOperazione = m.NumeroEsatte = m.RisposteEsatte = static_cast<Modulo2::int16>(i);
-        m.ElencoOperazioni.imposta(i, QStringLiteral("   %1 +    1 +    1 = ...    R.%2  ").arg(i).arg(i + 2));
-        m.Risposta = QString::number(i + 2);
-        registroClasse().rispostaGiudicata(m, true);
-    }
-    registroClasse().serieTerminata(m, FineSerie::esco);
-}
 
 QByteArray contenuto(const QString &percorso)
 {

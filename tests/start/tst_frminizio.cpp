@@ -64,8 +64,8 @@ constexpr FileLetto fileLetti[] = {
 struct OperazioneLetta { const char *nome, *file, *avviso, *titoloSchede; };
 constexpr OperazioneLetta operazioniLette[] = {
     {"3 trains multiplication", " 3  1 \r\n", "", "VEVIDUVIV - SOTTRAZIONI"},
-    {"4 is for the worksheets only", " 4  1 \r\n", "L'operazione 4 scritta in %1 è solo per le schede", "MOLTIPLICAZIONI"},
-    {"7 is for the worksheets only", "7,2", "L'operazione 7 scritta in %1 è solo per le schede",
+    {"4 is for the worksheets only", " 4  1 \r\n", "L'operazione 4 scritta in %1 serve solo per le schede", "MOLTIPLICAZIONI"},
+    {"7 is for the worksheets only", "7,2", "L'operazione 7 scritta in %1 serve solo per le schede",
      "VEVIDUVIV - SOTTRAZIONI - MOLTIPLICAZIONI - DIVISIONI"},
     {"0 is no operation", " 0  1 \r\n", "L'operazione 0 scritta in %1 non esiste.", "STAMPA SCHEDE"},
 };
@@ -81,7 +81,7 @@ constexpr Proposta proposte[] = {
 // operation and the notice that takes the rows' place.
 struct SenzaEsempi { const char *nome; int operazione; const char *perche; };
 constexpr SenzaEsempi senzaEsempi[] = {
-    {"4, a worksheet operation", 4, "L'operazione 4 scritta in TARVELO.dat è solo per le schede"},
+    {"4, a worksheet operation", 4, "L'operazione 4 scritta in TARVELO.dat serve solo per le schede"},
     {"0, no operation", 0, "L'operazione 0 scritta in TARVELO.dat non esiste."},
 };
 

@@ -15,8 +15,10 @@
 AmbienteProva::AmbienteProva()
     : m_cartellaPrima(QDir::currentPath())
     , m_datiPrima(qgetenv("XDG_DATA_HOME"))
+    , m_configurazionePrima(qgetenv("XDG_CONFIG_HOME"))
 {
     qputenv("XDG_DATA_HOME", QFile::encodeName(m_dati.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(QDir(m_dati.path()).filePath(QStringLiteral("configurazione"))));
     azzeraModulo2();
     QDir::setCurrent(m_cartella.path());
     auto &s = servizi();
@@ -46,10 +48,13 @@ AmbienteProva::~AmbienteProva()
     Annuncio::impostaOsservatore({});
     Finestre::istanza().impostaAllaFine([] {});
     QDir::setCurrent(m_cartellaPrima);
-    if (m_datiPrima.isNull())
-        qunsetenv("XDG_DATA_HOME");
-    else
-        qputenv("XDG_DATA_HOME", m_datiPrima);
+    for (const auto &[variabile, prima] : {std::pair("XDG_DATA_HOME", m_datiPrima),
+                                          std::pair("XDG_CONFIG_HOME", m_configurazionePrima)}) {
+        if (prima.isNull())
+            qunsetenv(variabile);
+        else
+            qputenv(variabile, prima);
+    }
 }
 
 QString AmbienteProva::percorsoRegistro() const
@@ -57,12 +62,14 @@ QString AmbienteProva::percorsoRegistro() const
     return QDir(m_dati.path()).filePath(QStringLiteral("TARVELO/registro.sqlite"));
 }
 
-void AmbienteProva::avviaRegistro(const QString &percorso)
+void AmbienteProva::avviaRegistro(const QString &percorso, const QStringList &configurazione)
 {
     ImpostazioniRegistro impostazioni;
     impostazioni.percorso = percorso.isEmpty() ? percorsoRegistro() : percorso;
+    impostazioni.fileConfigurazione = configurazione;
     impostazioni.attesaOccupato = std::chrono::milliseconds(100);
     impostazioni.riprova = std::chrono::milliseconds(20);
+    impostazioni.riprovaServer = std::chrono::milliseconds(50);
     registroClasse().avvia(impostazioni);
 }
 

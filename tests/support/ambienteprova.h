@@ -11,9 +11,9 @@
 
 // Everything a window test needs in place of the outside world: a settable
 // clock, a seeded random source, recording printers, recorded messages, a
-// fresh shared state, an empty current folder (for the settings file) and an
-// empty data folder (XDG_DATA_HOME, for the class record: no test ever
-// reaches the user's own); the messages announced to assistive technology are
+// fresh shared state, an empty current folder (for the settings file) and
+// empty data and configuration folders (XDG_DATA_HOME and XDG_CONFIG_HOME, for
+// the class record: no test ever reaches the user's own); the messages announced to assistive technology are
 // recorded. Windows are registered by name; the end of the program is recorded
 // instead of quitting. On destruction every window left loaded is unloaded,
 // then the class record, if started, is closed.
@@ -42,8 +42,9 @@ public:
     // The class record's file in the data folder.
     QString percorsoRegistro() const;
     // Starts the class record on that file (by default percorsoRegistro()), trying again
-    // after a fault every 20 ms and waiting 100 ms for a file held by another program.
-    void avviaRegistro(const QString &percorso = QString());
+    // after a fault every 20 ms and waiting 100 ms for a file held by another program;
+    // a lab's server is named by the configuration files, tried again every 50 ms.
+    void avviaRegistro(const QString &percorso = QString(), const QStringList &configurazione = {});
     // Waits until the record has dealt with everything handed to it so far; false if
     // it did not within 10 s.
     bool attendiRegistro();
@@ -60,4 +61,5 @@ private:
     QString m_cartellaPrima;
     QTemporaryDir m_dati;
     QByteArray m_datiPrima;
+    QByteArray m_configurazionePrima;
 };

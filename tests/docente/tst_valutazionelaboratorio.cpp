@@ -1,0 +1,145 @@
+// The teacher's view of a school lab's register, on the private PostgreSQL
+// server loaded with the known register: nothing without the teacher role's
+// password, a wrong one refused by the server, the right one opening every
+// series; names given and pupils deleted read back from the server; a server
+// that stops answering said at the top of a window that stays usable.
+#include "finestravalutazione.h"
+#include "registroprova.h"
+
+#include "record/serverprova.h"
+#include "support/tabella.h"
+
+#include "docente/barrafiltri.h"
+#include "record/registroclasse.h"
+
+#include <QLabel>
+#include <QTableWidget>
+
+using namespace prova;
+using namespace valutazioneprova;
+
+class TstValutazioneLaboratorio final : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<AmbienteProva> m_ambiente;
+    std::unique_ptr<ServerProva> m_server;
+    RisposteDialoghi m_dialoghi;
+
+    // The window on this computer, whose record sends to the lab's server.
+    FrmValutazione *apriConPassword()
+    {
+        FrmValutazione *v = apri(m_dialoghi);
+        entra(v, QString::fromLatin1(ServerProva::passwordDocente));
+        return v;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!ServerProva::disponibile())
+            QSKIP(ServerProva::senzaServer);
+        if (!registroprova::inItalia())
+            QSKIP(registroprova::senzaItaliano);
+    }
+
+    void init()
+    {
+        m_ambiente = std::make_unique<AmbienteProva>();
+        m_server = std::make_unique<ServerProva>();
+        m_dialoghi = {};
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("semina"));
+            db.setHostName(ServerProva::host());
+            db.setPort(ServerProva::porta().toInt());
+            db.setUserName(qEnvironmentVariable("TARVELO_PG_SUPERUTENTE"));
+            db.setDatabaseName(m_server->database());
+            QVERIFY(db.open());
+            registroprova::semina(db, false);
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("semina"));
+        m_ambiente->avviaRegistro(QString(), {m_server->fileConfigurazione()});
+        QVERIFY(m_ambiente->attendiRegistro());
+    }
+    void cleanup()
+    {
+        m_ambiente.reset();
+        m_server.reset();
+    }
+
+    // Without the password nothing of the server is shown, and nothing asked of it; the server
+    // refuses a wrong password, which is said; the right one shows every series.
+    void password()
+    {
+        FrmValutazione *v = apri(m_dialoghi);
+        ParteRegistro *r = v->fraRegistro;
+        QCOMPARE(r->fraPassword->modo(), PannelloPassword::Modo::laboratorio);
+        QVERIFY(r->fraPassword->isVisibleTo(v) && !r->fraPassword->txtRipeti->isVisibleTo(v));
+        QCOMPARE(r->lblAmbito->text(), QStringLiteral("Il registro del laboratorio si vede con la password dell'insegnante."));
+        QCOMPARE(mostrate(r), QString());
+        entra(v, QStringLiteral("sbagliata"));
+        QVERIFY2(r->fraPassword->lblEsito->text().startsWith(QStringLiteral("Il server del laboratorio"))
+                     && r->fraPassword->lblEsito->text().contains(QStringLiteral("rifiuta la password del ruolo tarvelo_docente")),
+                 qPrintable(r->fraPassword->lblEsito->text()));
+        QVERIFY(!r->completo());
+        QCOMPARE(mostrate(r), QString());
+        entra(v, QString::fromLatin1(ServerProva::passwordDocente));
+        QVERIFY(r->completo() && !r->fraPassword->isVisibleTo(v));
+        QCOMPARE(mostrate(r), QStringLiteral("s6,s5,s4,s3,s2,s1"));
+        QCOMPARE(celle(r->tblRegistro->model()).constLast(),
+                 QStringLiteral("03/12/2026|09:30|Nicolò Rossi|aula-1|Addizione|1. CALCOLO DEL RISULTATO|1|14|20|BUONO|2 min 10 s"));
+        QTest::keyClicks(r->fraFiltri->txtAlunno, QStringLiteral("nicolo"));
+        QCOMPARE(mostrate(r), QStringLiteral("s5,s2,s1"));
+        seleziona(v, {"s3"});
+        QTRY_COMPARE(r->tblOperazioni->rowCount(), 0);
+        r->fraFiltri->txtAlunno->clear();
+        seleziona(v, {"s3"});
+        QTRY_COMPARE(r->tblOperazioni->rowCount(), 20);
+    }
+
+    // A name given and a pupil deleted are the server's rows: the name is there, the pupil's
+    // series are gone with their operations, answers and names.
+    void nomiEliminazioni()
+    {
+        m_dialoghi.nome = QStringLiteral("Zoë Neri");
+        FrmValutazione *v = apriConPassword();
+        ParteRegistro *r = v->fraRegistro;
+        seleziona(v, {"s4"});
+        premi(r->optAzioni[ParteRegistro::assegnaNome]);
+        QTRY_COMPARE(r->modello().serie(2).alunno, QStringLiteral("Zoë Neri"));
+        QCOMPARE(m_server->righe(QStringLiteral("SELECT serie_id, nome FROM nomi WHERE serie_id = 's4'")),
+                 QStringList{"s4|Zoë Neri"});
+        seleziona(v, {"s5"});
+        premi(r->optAzioni[ParteRegistro::elimina]);
+        QCOMPARE(m_dialoghi.domande.last(),
+                 QStringLiteral("Eliminare le 3 serie di nicolò rossi? Saranno cancellate per sempre dal registro."));
+        QTRY_COMPARE(mostrate(r), QStringLiteral("s6,s4,s3"));
+        QCOMPARE(m_server->righe(QStringLiteral(
+                     "SELECT (SELECT string_agg(id, ',' ORDER BY id) FROM serie), (SELECT count(*) FROM operazioni),"
+                     " (SELECT count(*) FROM risposte), (SELECT string_agg(nome, ',' ORDER BY nome) FROM nomi)")),
+                 QStringList{"s3,s4,s6|39|48|Anna Bianchi,Zoë Neri"});
+    }
+
+    // The server stopped: the window says so at the top and stays usable, its table as it was;
+    // started again, the register is read again.
+    void serverFermo()
+    {
+        FrmValutazione *v = apriConPassword();
+        ParteRegistro *r = v->fraRegistro;
+        QVERIFY(ServerProva::pausa());
+        r->carica();
+        QTRY_VERIFY(v->lblStato->text().endsWith(QStringLiteral(") non risponde.")));
+        QVERIFY2(v->lblStato->text().startsWith(QStringLiteral("Il registro non si può leggere: il server del laboratorio (database ")
+                                                + m_server->database()),
+                 qPrintable(v->lblStato->text()));
+        QCOMPARE(mostrate(r), QStringLiteral("s6,s5,s4,s3,s2,s1"));
+        QTest::keyClicks(r->fraFiltri->txtAlunno, QStringLiteral("anna"));
+        QCOMPARE(mostrate(r), QStringLiteral("s3"));
+        QVERIFY(ServerProva::riprendi());
+        r->carica();
+        QTRY_VERIFY(r->guasto().isEmpty() && r->lblConteggio->text() == QStringLiteral("1 serie su 6"));
+    }
+};
+
+QTEST_MAIN(TstValutazioneLaboratorio)
+#include "tst_valutazionelaboratorio.moc"

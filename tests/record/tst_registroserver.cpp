@@ -1,0 +1,355 @@
+// The class record with a school lab's server, against the private
+// PostgreSQL: a series and its name arrive whole and leave the local file
+// (and its bytes); the server stopped in the middle of a series and started
+// again; a series a dead program left open sent at the next start; two
+// computers at once; every fault seen in the state line with the
+// series kept in the file; what the pupils' and the teacher's roles may do,
+// decided by the server itself.
+#include "letturaregistro.h"
+#include "serverprova.h"
+#include "unaserie.h"
+
+#include "support/ambienteprova.h"
+#include "support/tabella.h"
+
+#include "record/archivio.h"
+#include "record/connessioneserver.h"
+
+#include <QSqlDriver>
+#include <QStandardPaths>
+#include <QSysInfo>
+
+#include <functional>
+#include <unistd.h>
+
+namespace {
+
+const QStringList tabelle{QStringLiteral("serie"), QStringLiteral("operazioni"), QStringLiteral("risposte"),
+                          QStringLiteral("nomi")};
+
+// The server's rows of tabella as the file writes them: date-times as ISO 8601 text in UTC.
+QString comeNelFile(ServerProva &server, const QString &tabella)
+{
+    QStringList colonne;
+    for (const QString &riga : server.righe(QStringLiteral("SELECT column_name, data_type FROM information_schema.columns"
+                                                           " WHERE table_name = '%1' ORDER BY ordinal_position")
+                                                .arg(tabella))) {
+        const QString nome = riga.section(QLatin1Char('|'), 0, 0);
+        colonne << (riga.contains(QStringLiteral("timestamp"))
+                        ? QStringLiteral("to_char(%1 AT TIME ZONE 'UTC', 'YYYY-MM-DD\"T\"HH24:MI:SS.MS\"Z\"')").arg(nome)
+                        : nome);
+    }
+    return QStringLiteral("SELECT %1 FROM %2 ORDER BY 1, 2, 3").arg(colonne.join(QStringLiteral(", ")), tabella);
+}
+
+QByteArray contenuto(const QString &percorso)
+{
+    QFile file(percorso);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A fault: how the test brings it about (returning the configuration files), the fault
+// and words of the state line.
+struct Guaio
+{
+    const char *nome;
+    std::function<QStringList(ServerProva &server, QTemporaryDir &cartella)> prepara;
+    Guasto guasto;
+    const char *parole;
+};
+
+const Guaio guai[] = {
+    {"wrong password",
+     [](ServerProva &s, QTemporaryDir &) {
+         s.filePassword(QStringLiteral("sbagliata"));
+         return QStringList{s.fileConfigurazione()};
+     },
+     Guasto::serverPassword, "rifiuta la password del ruolo tarvelo_alunni"},
+    {"no password anywhere",
+     [](ServerProva &s, QTemporaryDir &c) {
+         qputenv("PGPASSFILE", QFile::encodeName(c.filePath(QStringLiteral("nessuno"))));
+         return QStringList{s.fileConfigurazione(QStringLiteral("file_password ="))};
+     },
+     Guasto::serverPassword, "che non si trova"},
+    {"password file readable by others",
+     [](ServerProva &s, QTemporaryDir &) {
+         s.filePassword(QString::fromLatin1(ServerProva::passwordAlunni),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther);
+         return QStringList{s.fileConfigurazione()};
+     },
+     Guasto::filePassword, "chmod 600"},
+    {"unreachable: no server at that socket",
+     [](ServerProva &s, QTemporaryDir &c) { return QStringList{s.fileConfigurazione("host = " + c.path())}; },
+     Guasto::serverIrraggiungibile, "non risponde"},
+    {"a role without the right to add",
+     [](ServerProva &s, QTemporaryDir &) {
+         s.esegui(QStringLiteral("DO $$ BEGIN CREATE ROLE tarvelo_ospite LOGIN PASSWORD 'ospite';"
+                                 " EXCEPTION WHEN duplicate_object THEN NULL; END $$"));
+         s.esegui(QStringLiteral("GRANT SELECT ON versione_schema TO tarvelo_ospite"));
+         s.filePassword(QStringLiteral("ospite"));
+         return QStringList{s.fileConfigurazione(QStringLiteral("ruolo_alunni = tarvelo_ospite"))};
+     },
+     Guasto::serverPermesso, "non dà il permesso al ruolo tarvelo_ospite"},
+    {"a database that does not exist",
+     [](ServerProva &s, QTemporaryDir &) { return QStringList{s.fileConfigurazione(QStringLiteral("database = nessuno"))}; },
+     Guasto::serverPermesso, "non dà il permesso al ruolo tarvelo_alunni"},
+    {"tables of a newer program",
+     [](ServerProva &s, QTemporaryDir &) {
+         s.esegui(QStringLiteral("UPDATE versione_schema SET versione = 3"));
+         return QStringList{s.fileConfigurazione()};
+     },
+     Guasto::serverVersioneNuova, "versione più recente di TARVELO e non vi viene scritto nulla"},
+    {"no tables",
+     [](ServerProva &s, QTemporaryDir &) {
+         s.esegui(QStringLiteral("DROP TABLE versione_schema"));
+         return QStringList{s.fileConfigurazione()};
+     },
+     Guasto::serverSenzaTabelle, "tarvelo-server.sql"},
+    {"a malformed configuration file",
+     [](ServerProva &s, QTemporaryDir &) { return QStringList{s.fileConfigurazione(QStringLiteral("prota = 5432"))}; },
+     Guasto::configurazione, "chiave prota sconosciuta"},
+};
+
+// What a role may do, the server deciding: each statement on a series just put there, then
+// how many series and names the server holds.
+struct Permesso
+{
+    const char *nome;
+    bool docente;
+    const char *sql;
+    bool accettata;
+    const char *dopo;
+};
+
+const char *const serieGiaLi =
+    "INSERT INTO serie VALUES ('s1', '2026-12-04T08:00:00Z', '2026-12-04T08:05:00Z', 'esco', 'pc-01', 'alunno', 7,"
+    " 'TARVELO', 1, 1, 'CALCOLO DEL RISULTATO', 1, 'NUMERO MASSIMO da  1 a 30', 1, 1, 0, 1, NULL, 9)";
+
+constexpr Permesso permessi[] = {
+    {"pupils add a series again: nothing happens", false,
+     "INSERT INTO serie SELECT 's1', now(), now(), 'esco', 'pc', 'u', 1, 'T', 1, 1, 'O', 1, 'L', 1, 1, 0, 1, NULL, 9"
+     " ON CONFLICT DO NOTHING",
+     true, "1|0"},
+    {"pupils add an operation: its reference checked without reading", false,
+     "INSERT INTO operazioni VALUES ('s1', 2, 'riga', 1, 2, 3, 6, 1, 6, 0, 4) ON CONFLICT DO NOTHING", true, "1|0"},
+    {"pupils add a name", false, "INSERT INTO nomi VALUES ('n1', 's1', 'anna', now()) ON CONFLICT DO NOTHING", true, "1|1"},
+    {"pupils name the key of a conflict: that reads it", false,
+     "INSERT INTO nomi VALUES ('n1', 's1', 'anna', now()) ON CONFLICT (id) DO NOTHING", false, "1|0"},
+    {"pupils read series", false, "SELECT * FROM serie", false, "1|0"},
+    {"pupils count names", false, "SELECT count(*) FROM nomi", false, "1|0"},
+    {"pupils change a series", false, "UPDATE serie SET esito = 'completata'", false, "1|0"},
+    {"pupils delete series", false, "DELETE FROM serie", false, "1|0"},
+    {"pupils delete operations", false, "DELETE FROM operazioni", false, "1|0"},
+    {"pupils empty the answers", false, "TRUNCATE risposte", false, "1|0"},
+    {"the teacher reads series", true, "SELECT * FROM serie", true, "1|0"},
+    {"the teacher names a series", true, "INSERT INTO nomi VALUES ('n2', 's1', 'Anna', now())", true, "1|1"},
+    {"the teacher deletes series", true, "DELETE FROM serie", true, "0|0"},
+    {"the teacher changes no series", true, "UPDATE serie SET esito = 'completata'", false, "1|0"},
+    {"the teacher adds no series", true,
+     "INSERT INTO serie SELECT 's2', now(), now(), 'esco', 'pc', 'u', 1, 'T', 1, 1, 'O', 1, 'L', 1, 1, 0, 1, NULL, 9",
+     false, "1|0"},
+};
+
+} // namespace
+
+class TstRegistroServer final : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ServerProva> m_ruoli; // one database for every row of ruoli
+
+private slots:
+    void initTestCase()
+    {
+        if (!ServerProva::disponibile())
+            QSKIP(ServerProva::senzaServer);
+    }
+    void cleanupTestCase() { m_ruoli.reset(); }
+
+    // A series and its name on the server exactly as the file held them, every table with
+    // the file's columns; at the program's end they leave the file, bytes included.
+    void serieSulServer()
+    {
+        ServerProva server;
+        AmbienteProva ambiente;
+        ambiente.avviaRegistro(QString(), {server.fileConfigurazione()});
+        unaSerie();
+        registroClasse().nomeScritto(registroClasse().serieAttuale(), QStringLiteral("Zefirina"));
+        QVERIFY(ambiente.attendiRegistro());
+        QCOMPARE(int(registroClasse().stato().guasto), int(Guasto::nessuno));
+        QCOMPARE(registroClasse().stato().riga,
+                 QStringLiteral("Registro in ordine: ogni serie è inviata al server del laboratorio (database %1 su %2, "
+                                "porta %3) e intanto è salvata in %4.")
+                     .arg(server.database(), ServerProva::host(), ServerProva::porta(), ambiente.percorsoRegistro()));
+        {
+            const LetturaRegistro file(ambiente.percorsoRegistro());
+            for (const QString &tabella : tabelle) {
+                QCOMPARE(server.righe(QStringLiteral("SELECT column_name FROM information_schema.columns"
+                                                     " WHERE table_name = '%1' ORDER BY ordinal_position").arg(tabella)),
+                         file.righe(QStringLiteral("SELECT name FROM pragma_table_info('%1')").arg(tabella)));
+                QCOMPARE(server.righe(comeNelFile(server, tabella)),
+                         file.righe(QStringLiteral("SELECT * FROM %1 ORDER BY 1, 2, 3").arg(tabella)));
+            }
+            QCOMPARE(server.righe(QStringLiteral("SELECT (SELECT count(*) FROM operazioni) || '|' ||"
+                                                 " (SELECT count(*) FROM risposte) || '|' || (SELECT nome FROM nomi)")),
+                     QStringList{"3|3|Zefirina"});
+            QCOMPARE(file.righe(QStringLiteral("SELECT count(*) FROM coda_invio")), QStringList{"0"});
+        }
+        QVERIFY(registroClasse().chiudi(std::chrono::seconds(10)));
+        const LetturaRegistro file(ambiente.percorsoRegistro());
+        QCOMPARE(file.righe(QStringLiteral("SELECT (SELECT count(*) FROM serie) + (SELECT count(*) FROM operazioni)"
+                                           " + (SELECT count(*) FROM risposte) + (SELECT count(*) FROM nomi)")),
+                 QStringList{"0"});
+        for (const QString &parte : {QString(), QStringLiteral("-wal")})
+            QVERIFY(!contenuto(ambiente.percorsoRegistro() + parte).contains("Zefirina"));
+    }
+
+    // The server stops after two answers: the series' end and a whole second series wait in
+    // the file while the state line says so; started again, the server gets both, whole.
+    // Sent again, a series changes nothing.
+    void serverFermoAMetaSerie()
+    {
+        ServerProva server;
+        AmbienteProva ambiente;
+        ambiente.avviaRegistro(QString(), {server.fileConfigurazione()});
+        iniziaSerie();
+        rispondiGiusto(1);
+        rispondiGiusto(2);
+        QVERIFY(ambiente.attendiRegistro());
+        QVERIFY(ServerProva::pausa());
+        rispondiGiusto(3);
+        registroClasse().serieTerminata(modulo2(), FineSerie::completata);
+        unaSerie();
+        QVERIFY(ambiente.attendiRegistro());
+        QCOMPARE(int(registroClasse().stato().guasto), int(Guasto::serverIrraggiungibile));
+        QVERIFY(registroClasse().stato().riga.contains(QStringLiteral("Le serie restano salvate su questo computer in ")
+                                                       + ambiente.percorsoRegistro()));
+        QCOMPARE(LetturaRegistro(ambiente.percorsoRegistro()).righe(QStringLiteral("SELECT count(*) FROM coda_invio")),
+                 QStringList{"2"});
+        QVERIFY(ServerProva::riprendi());
+        QTRY_COMPARE_WITH_TIMEOUT(int(registroClasse().stato().guasto), int(Guasto::nessuno), 20000);
+        const QStringList arrivate{"completata|3|3", "esco|3|3"};
+        const QString conta = QStringLiteral("SELECT esito, operazioni, (SELECT count(*) FROM risposte WHERE serie_id = id)"
+                                             " FROM serie ORDER BY esito");
+        QCOMPARE(server.righe(conta), arrivate);
+
+        bool riaccodate = false;
+        QObject contesto;
+        registroClasse().interroga<bool>(
+            [](Archivio *a) { return a && a->esegui(QStringLiteral("INSERT INTO coda_invio SELECT 'serie', id FROM serie")); },
+            &contesto, [&riaccodate](bool fatto) { riaccodate = fatto; });
+        registroClasse().nomeScritto(registroClasse().serieAttuale(), QStringLiteral("anna"));
+        QVERIFY(ambiente.attendiRegistro());
+        QVERIFY(riaccodate);
+        QCOMPARE(int(registroClasse().stato().guasto), int(Guasto::nessuno));
+        QCOMPARE(server.righe(conta), arrivate);
+        QCOMPARE(LetturaRegistro(ambiente.percorsoRegistro()).righe(QStringLiteral("SELECT count(*) FROM coda_invio")),
+                 QStringList{"0"});
+    }
+
+    // A series left open in the file by a program that died, before any lab was configured:
+    // the next start, with the lab, closes it at its last answer and sends it.
+    void interrottaPoiInviata()
+    {
+        ServerProva server;
+        AmbienteProva ambiente;
+        ambiente.avviaRegistro();
+        iniziaSerie();
+        rispondiGiusto(1);
+        rispondiGiusto(2);
+        QVERIFY(registroClasse().chiudi(std::chrono::seconds(10)));
+        ambiente.avviaRegistro(QString(), {server.fileConfigurazione()});
+        QVERIFY(ambiente.attendiRegistro());
+        QCOMPARE(server.righe(QStringLiteral("SELECT esito, operazioni, fine = (SELECT max(quando) FROM risposte) FROM serie")),
+                 QStringList{"interrotta|2|true"});
+    }
+
+    // Two computers at once, each with its own file and name: both series on the server.
+    void dueComputer()
+    {
+        ServerProva server;
+        const QString configurazione = server.fileConfigurazione();
+        // As root, each helper gets a computer name of its own.
+        const bool nomiPropri = geteuid() == 0 && !QStandardPaths::findExecutable(QStringLiteral("unshare")).isEmpty();
+        const QStringList computer{QStringLiteral("pc-01"), QStringLiteral("pc-02")};
+        std::vector<std::unique_ptr<QProcess>> aiutanti;
+        for (const QString &nome : computer) {
+            aiutanti.push_back(std::make_unique<QProcess>());
+            if (nomiPropri)
+                aiutanti.back()->start(QStringLiteral("unshare"),
+                                       {QStringLiteral("--uts"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                        QStringLiteral("hostname \"$0\" && exec \"$@\""), nome,
+                                        QStringLiteral(AIUTANTE_SERVER), configurazione});
+            else
+                aiutanti.back()->start(QStringLiteral(AIUTANTE_SERVER), {configurazione});
+        }
+        QStringList attese;
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(aiutanti[i]->waitForFinished(30000));
+            QCOMPARE(aiutanti[i]->exitCode(), 0);
+            attese << QString::fromUtf8(aiutanti[i]->readAllStandardOutput()).trimmed() + QLatin1Char('|')
+                          + (nomiPropri ? computer[i] : QSysInfo::machineHostName()) + QStringLiteral("|3");
+        }
+        attese.sort();
+        QCOMPARE(server.righe(QStringLiteral("SELECT id, computer, operazioni FROM serie ORDER BY id")), attese);
+    }
+
+    // Each fault: the state line says what is wrong and where the series is kept; the series
+    // waits in the file, and nothing reached the server.
+    void guasti_data() { righeDa(guai); }
+    void guasti()
+    {
+        const Guaio &r = rigaDi(guai);
+        ServerProva server;
+        QTemporaryDir cartella;
+        const QByteArray passwordPrima = qgetenv("PGPASSFILE");
+        const QStringList configurazione = r.prepara(server, cartella);
+        AmbienteProva ambiente;
+        ambiente.avviaRegistro(QString(), configurazione);
+        unaSerie();
+        QVERIFY(ambiente.attendiRegistro());
+        qputenv("PGPASSFILE", passwordPrima);
+        const StatoRegistro stato = registroClasse().stato();
+        QCOMPARE(int(stato.guasto), int(r.guasto));
+        QVERIFY2(stato.riga.contains(QString::fromUtf8(r.parole)), qPrintable(stato.riga));
+        QVERIFY2(stato.riga.endsWith(QStringLiteral("Le serie restano salvate su questo computer in %1 e saranno inviate"
+                                                    " al server appena possibile.").arg(ambiente.percorsoRegistro())),
+                 qPrintable(stato.riga));
+        QVERIFY(registroClasse().chiudi(std::chrono::seconds(10)));
+        QCOMPARE(LetturaRegistro(ambiente.percorsoRegistro())
+                     .righe(QStringLiteral("SELECT esito, operazioni, (SELECT count(*) FROM coda_invio) FROM serie")),
+                 QStringList{"esco|3|1"});
+        if (r.guasto != Guasto::serverSenzaTabelle)
+            QCOMPARE(server.righe(QStringLiteral("SELECT count(*) FROM serie")), QStringList{"0"});
+    }
+
+    // The pupils' role adds and nothing else; the teacher's reads, names and deletes.
+    void ruoli_data() { righeDa(permessi); }
+    void ruoli()
+    {
+        const Permesso &r = rigaDi(permessi);
+        if (!m_ruoli)
+            m_ruoli = std::make_unique<ServerProva>();
+        ServerProva &server = *m_ruoli;
+        server.esegui(QStringLiteral("DELETE FROM serie"));
+        server.esegui(QString::fromLatin1(serieGiaLi));
+        const ConfigurazioneServer c = server.configurazione();
+        ConnessioneServer aperta = apriConnessioneServer(
+            c, r.docente ? c.ruoloDocente : c.ruoloAlunni,
+            QString::fromLatin1(r.docente ? ServerProva::passwordDocente : ServerProva::passwordAlunni));
+        QVERIFY2(aperta.connessione.isOpen(), qPrintable(aperta.motivo));
+        QSqlError errore;
+        {
+            QSqlQuery query(aperta.connessione);
+            if (!query.exec(QString::fromLatin1(r.sql)))
+                errore = query.lastError();
+        }
+        chiudiConnessioneServer(aperta.connessione);
+        QCOMPARE(errore.nativeErrorCode(), QString::fromLatin1(r.accettata ? "" : "42501"));
+        QCOMPARE(server.righe(QStringLiteral("SELECT (SELECT count(*) FROM serie) || '|' || (SELECT count(*) FROM nomi)")),
+                 QStringList{QString::fromLatin1(r.dopo)});
+    }
+};
+
+QTEST_MAIN(TstRegistroServer)
+#include "tst_registroserver.moc"
