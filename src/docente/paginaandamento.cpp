@@ -1,5 +1,7 @@
 #include "paginaandamento.h"
 
+#include "frame/orologio.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -81,12 +83,12 @@ void scale(Stampante &s, double scala)
 void giorni(Stampante &s, const std::vector<PuntoAndamento> &punti)
 {
     const int n = static_cast<int>(punti.size());
-    const int passo = (n + 11) / 12;
+    const int passo = (n + 7) / 8;
     carattere(s, 8, false);
     s.impostaColore(nero);
     for (int i = 0; i < n; i += passo) {
         const int x = xGiorno(i, n);
-        const QString giorno = punti[std::size_t(i)].giorno.toString(QStringLiteral("dd/MM"));
+        const QString giorno = dataBreve(punti[std::size_t(i)].giorno);
         const QString livelli = testoLivelli(punti[std::size_t(i)].livelli);
         testo(s, x - static_cast<int>(s.larghezzaTesto(giorno) / 2), basso + 100, giorno);
         testo(s, x - static_cast<int>(s.larghezzaTesto(livelli) / 2), basso + 340, livelli);

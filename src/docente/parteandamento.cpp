@@ -165,7 +165,7 @@ void ParteAndamento::disegna()
         const PuntoAndamento &p = m_punti[std::size_t(i)];
         serEsatte->append(i, p.quotaEsatte());
         serSecondi->append(i, p.secondiPerOperazione());
-        m_giorni->append(p.giorno.toString(QStringLiteral("dd/MM")) + QLatin1Char('\n') + testoLivelli(p.livelli), i);
+        m_giorni->append(dataBreve(p.giorno) + QLatin1Char('\n') + testoLivelli(p.livelli), i);
     }
     m_giorni->setRange(-0.5, std::max(n, 1) - 0.5);
     m_secondi->setRange(0, scalaSecondi(m_punti));

@@ -366,7 +366,7 @@ private slots:
         QCOMPARE(a->serEsatte->points(), QList<QPointF>({{0, punti[0].quotaEsatte()}, {1, 90}}));
         QCOMPARE(a->serSecondi->points(), QList<QPointF>({{0, 175.0 / 30}, {1, 5}}));
         auto *giorni = qobject_cast<QCategoryAxis *>(a->serEsatte->attachedAxes().constFirst());
-        QCOMPARE(giorni->categoriesLabels(), QStringList({"03/12\nliv. 1, 2", "05/12\nliv. 2"}));
+        QCOMPARE(giorni->categoriesLabels(), QStringList({"03/12/2026\nliv. 1, 2", "05/12/2026\nliv. 2"}));
         QCOMPARE(a->tblGiorni->rowCount(), 2);
         premi(a->cmdStampa);
         QCOMPARE(m_ambiente->stampanti().size(), std::size_t(1));

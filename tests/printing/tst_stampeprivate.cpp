@@ -155,7 +155,7 @@ private slots:
                                    "Data Livello Serie Operazioni Esatte Secondi per operazione",
                                    "03/12/2026 liv. 1, 2 2 30 77% 5,8", "05/12/2026 liv. 2 1 20 90% 5,0"})
             QVERIFY2(righe.contains(QString::fromUtf8(attesa)), attesa);
-        QVERIFY(righe.join(' ').contains(QStringLiteral("03/12 05/12")) && righe.join(' ').contains(QStringLiteral("100%")));
+        QVERIFY(righe.contains(QStringLiteral("03/12/2026 05/12/2026")) && righe.join(' ').contains(QStringLiteral("100%")));
         const QRectF titolo = parolaDelPdf(pdf.file(), QStringLiteral("Andamento"));
         QCOMPARE(titolo.topLeft().toPoint() / 10, QPoint(50, 50) / 10);
     }
