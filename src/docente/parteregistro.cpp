@@ -103,7 +103,8 @@ void ParteRegistro::costruisciTabelle()
     tblRegistro->setSelectionMode(QAbstractItemView::ExtendedSelection);
     tblRegistro->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblRegistro->verticalHeader()->setVisible(false);
-    // Fixed row heights and column widths: a long register is not measured row by row.
+    // Fixed row heights, and columns measured on their first rows: a long register is not
+    // measured row by row.
     tblRegistro->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     tblRegistro->horizontalHeader()->setStretchLastSection(true);
     tblRegistro->horizontalHeader()->setResizeContentsPrecision(100);

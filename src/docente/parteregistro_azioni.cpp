@@ -85,15 +85,20 @@ void ParteRegistro::eliminaSerie(const QStringList &id, const QString &domanda)
 {
     if (!m_dialoghi.conferma(domanda))
         return;
-    chiedi<bool>([id](Consultazione &c) -> std::optional<bool> {
-        return c.elimina(id) ? std::optional(true) : std::nullopt;
-    },
-                 [this](EsitoRegistro<bool> esito) {
-                     if (!esito.valore)
-                         servizi().messaggio(
-                             QStringLiteral("Le serie non sono state eliminate: %1.").arg(esito.motivo));
-                     carica();
-                 });
+    const auto cancella = [id](Consultazione &c) { return c.elimina(id); };
+    registroClasse().interroga<Consultato>(
+        [accesso = m_accesso, cancella](Archivio *archivio) {
+            const Consultato esito = consultaRegistro(archivio, accesso, cancella);
+            // Gone from a lab's server, they must not come back from this computer's queue.
+            if (esito.laboratorio && esito.motivo.isEmpty())
+                consultaRegistro(archivio, AccessoRegistro(), cancella);
+            return esito;
+        },
+        this, [this](const Consultato &esito) {
+            if (!esito.motivo.isEmpty())
+                servizi().messaggio(QStringLiteral("Le serie non sono state eliminate: %1.").arg(esito.motivo));
+            carica();
+        });
 }
 
 void ParteRegistro::Esporta()

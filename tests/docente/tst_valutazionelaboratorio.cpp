@@ -6,6 +6,7 @@
 #include "finestravalutazione.h"
 #include "registroprova.h"
 
+#include "record/letturaregistro.h"
 #include "record/serverprova.h"
 #include "support/tabella.h"
 
@@ -98,9 +99,22 @@ private slots:
     }
 
     // A name given and a pupil deleted are the server's rows: the name is there, the pupil's
-    // series are gone with their operations, answers and names.
+    // series are gone with their operations, answers and names, and so is a copy this
+    // computer still kept of one of them, which can no longer be sent again.
     void nomiEliminazioni()
     {
+        {
+            QSqlDatabase file = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copia"));
+            file.setDatabaseName(m_ambiente->percorsoRegistro());
+            QVERIFY(file.open());
+            QSqlQuery q(file);
+            registroprova::esegui(q, QStringLiteral("INSERT INTO serie VALUES ('s5', '2026-12-05T09:30:00.000Z',"
+                                                    " '2026-12-05T09:31:00.000Z', 'completata', 'aula-1', 'alunno', 1,"
+                                                    " 'TARVELO', 1, 1, 'CALCOLO DEL RISULTATO', 2,"
+                                                    " 'NUMERO MASSIMO da  1 a 30', 1, 1, 0, 1, NULL, 5)"),
+                                  {});
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("copia"));
         m_dialoghi.nome = QStringLiteral("Zoë Neri");
         FrmValutazione *v = apriConPassword();
         ParteRegistro *r = v->fraRegistro;
@@ -118,6 +132,8 @@ private slots:
                      "SELECT (SELECT string_agg(id, ',' ORDER BY id) FROM serie), (SELECT count(*) FROM operazioni),"
                      " (SELECT count(*) FROM risposte), (SELECT string_agg(nome, ',' ORDER BY nome) FROM nomi)")),
                  QStringList{"s3,s4,s6|39|48|Anna Bianchi,Zoë Neri"});
+        const LetturaRegistro file(m_ambiente->percorsoRegistro());
+        QCOMPARE(file.righe(QStringLiteral("SELECT count(*) FROM serie WHERE id = 's5'")), QStringList{"0"});
     }
 
     // The server stopped: the window says so at the top and stays usable, its table as it was;
