@@ -14,7 +14,6 @@
 #include "frame/servizi.h"
 #include "record/registroclasse.h"
 
-#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
