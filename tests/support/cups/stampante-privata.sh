@@ -136,8 +136,14 @@ avvia() {
     aspetta_server "$dir" "$pid" || { ferma "$dir"; errore "il server di stampa non risponde"; }
 
     export CUPS_SERVER="$dir/cups.sock"
-    lpadmin -p "$CODA" -E -v "$BACKEND:$dir/stampe" -m raw 2>/dev/null \
-        || { ferma "$dir"; errore "impossibile creare la coda $CODA"; }
+    # A server just started, on a loaded machine, now and then turns the first
+    # request down: try again for a few seconds before giving up.
+    local tentativo
+    for tentativo in $(seq 1 10); do
+        lpadmin -p "$CODA" -E -v "$BACKEND:$dir/stampe" -m raw 2>"$dir/log/lpadmin" && break
+        [ "$tentativo" -lt 10 ] || { cat "$dir/log/lpadmin" >&2; ferma "$dir"; errore "impossibile creare la coda $CODA"; }
+        sleep 0.5
+    done
     lpadmin -d "$CODA" || { ferma "$dir"; errore "impossibile rendere $CODA predefinita"; }
 
     echo "export CUPS_SERVER='$dir/cups.sock'"
