@@ -1,7 +1,7 @@
 #pragma once
 
-// Reads the class record's file back with a connection of the test's own, as
-// the sqlite3 command would: what is in the file, not what the program keeps.
+// What the class record wrote, read back with connections of the test's own:
+// the file as the sqlite3 command would see it, not what the program keeps.
 
 #include <QFile>
 #include <QSqlDatabase>
@@ -9,6 +9,27 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
+
+// Runs sql on db, the values bound in order; every row it gives, each as its values joined
+// by "|" (NULL as "-"). The test fails when the statement does.
+inline QStringList righeSql(const QSqlDatabase &db, const QString &sql, const QVariantList &valori = {})
+{
+    QSqlQuery query(db);
+    if (!valori.isEmpty())
+        query.prepare(sql);
+    for (const QVariant &valore : valori)
+        query.addBindValue(valore);
+    if (!(valori.isEmpty() ? query.exec(sql) : query.exec()))
+        QTest::qFail(qPrintable(sql + ": " + query.lastError().text()), __FILE__, __LINE__);
+    QStringList righe;
+    while (query.next()) {
+        QStringList campi;
+        for (int i = 0; i < query.record().count(); ++i)
+            campi << (query.isNull(i) ? QStringLiteral("-") : query.value(i).toString());
+        righe << campi.join(QLatin1Char('|'));
+    }
+    return righe;
+}
 
 class LetturaRegistro final
 {
@@ -25,23 +46,9 @@ public:
     LetturaRegistro(const LetturaRegistro &) = delete;
     LetturaRegistro &operator=(const LetturaRegistro &) = delete;
 
-    // Every row of the query, each as its values joined by "|" (NULL as "-").
     QStringList righe(const QString &sql, const QVariantList &valori = {}) const
     {
-        QSqlQuery query(QSqlDatabase::database(nome()));
-        query.prepare(sql);
-        for (const QVariant &valore : valori)
-            query.addBindValue(valore);
-        if (!query.exec())
-            QTest::qFail(qPrintable(sql + ": " + query.lastError().text()), __FILE__, __LINE__);
-        QStringList righe;
-        while (query.next()) {
-            QStringList campi;
-            for (int i = 0; i < query.record().count(); ++i)
-                campi << (query.isNull(i) ? QStringLiteral("-") : query.value(i).toString());
-            righe << campi.join(QLatin1Char('|'));
-        }
-        return righe;
+        return righeSql(QSqlDatabase::database(nome()), sql, valori);
     }
 
 private:

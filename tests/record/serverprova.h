@@ -5,17 +5,15 @@
 // made with the SQL the school runs, the roles' passwords, the lab's
 // configuration file naming it, and the server read back as its superuser.
 
+#include "letturaregistro.h"
+
+#include "support/fileprova.h"
+
 #include "record/configurazioneserver.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTemporaryDir>
-#include <QTest>
 
 class ServerProva final
 {
@@ -29,15 +27,12 @@ public:
     static bool disponibile() { return qEnvironmentVariableIsSet("TARVELO_PG_HOST"); }
 
     ServerProva()
-        : m_database(QStringLiteral("prova_%1_%2").arg(QCoreApplication::applicationPid()).arg(++numero()))
+        : m_database(QStringLiteral("prova_%1_%2").arg(QCoreApplication::applicationPid()).arg(++m_creati))
     {
         esegui(QStringLiteral("CREATE DATABASE ") + m_database, QStringLiteral("postgres"));
         QProcess psql;
-        psql.start(QStringLiteral("psql"), {QStringLiteral("-X"), QStringLiteral("-q"), QStringLiteral("-v"),
-                                            QStringLiteral("ON_ERROR_STOP=1"), QStringLiteral("-h"), host(),
-                                            QStringLiteral("-p"), porta(), QStringLiteral("-U"), superutente(),
-                                            QStringLiteral("-d"), m_database, QStringLiteral("-f"),
-                                            QStringLiteral(SQL_SERVER)});
+        psql.start(QStringLiteral("psql"), {"-X", "-q", "-v", "ON_ERROR_STOP=1", "-h", host(), "-p", porta(), "-U",
+                                            superutente(), "-d", m_database, "-f", SQL_SERVER});
         if (!psql.waitForFinished(30000) || psql.exitCode() != 0)
             QTest::qFail(qPrintable("the shipped SQL failed: " + psql.readAllStandardError()), __FILE__, __LINE__);
         esegui(QStringLiteral("ALTER ROLE tarvelo_alunni PASSWORD '%1'").arg(passwordAlunni));
@@ -87,29 +82,12 @@ public:
         return percorso;
     }
 
-    // Runs sql as the superuser in this database (or another).
-    void esegui(const QString &sql, const QString &database = QString())
+    // Runs sql as the superuser in this database (or another): its rows, as righeSql gives them.
+    QStringList righe(const QString &sql, const QString &database = QString())
     {
-        QSqlQuery query(connessione(database.isEmpty() ? m_database : database));
-        if (!query.exec(sql))
-            QTest::qFail(qPrintable(sql + ": " + query.lastError().text()), __FILE__, __LINE__);
+        return righeSql(connessione(database.isEmpty() ? m_database : database), sql);
     }
-
-    // Every row of the query as its values joined by "|" (NULL as "-").
-    QStringList righe(const QString &sql)
-    {
-        QSqlQuery query(connessione(m_database));
-        if (!query.exec(sql))
-            QTest::qFail(qPrintable(sql + ": " + query.lastError().text()), __FILE__, __LINE__);
-        QStringList righe;
-        while (query.next()) {
-            QStringList campi;
-            for (int i = 0; i < query.record().count(); ++i)
-                campi << (query.isNull(i) ? QStringLiteral("-") : query.value(i).toString());
-            righe << campi.join(QLatin1Char('|'));
-        }
-        return righe;
-    }
+    void esegui(const QString &sql, const QString &database = QString()) { righe(sql, database); }
 
     // The server stopped, its data kept; started again.
     static bool pausa() { return script(QStringLiteral("pause")); }
@@ -120,11 +98,7 @@ public:
 
 private:
     static QString superutente() { return qEnvironmentVariable("TARVELO_PG_SUPERUTENTE"); }
-    static int &numero()
-    {
-        static int n = 0;
-        return n;
-    }
+    static inline int m_creati = 0; // the databases this process has made
     static bool script(const QString &comando)
     {
         return QProcess::execute(QStringLiteral(SERVER_PRIVATO), {comando, qEnvironmentVariable("TARVELO_PG_PRIVATO")}) == 0;
@@ -147,13 +121,6 @@ private:
         if (!db.open())
             QTest::qFail(qPrintable("cannot reach the private server: " + db.lastError().text()), __FILE__, __LINE__);
         return db;
-    }
-
-    static void scriviFile(const QString &percorso, const QByteArray &byte)
-    {
-        QFile file(percorso);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(byte) != byte.size())
-            QTest::qFail(qPrintable("cannot write " + percorso), __FILE__, __LINE__);
     }
 
     QTemporaryDir m_cartella;

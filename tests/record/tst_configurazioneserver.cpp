@@ -1,6 +1,7 @@
 // The lab's configuration as the technician writes it: the system's file and
 // the user's, key by key; what a malformed file is told; a password file that
 // others may open is refused.
+#include "support/fileprova.h"
 #include "support/tabella.h"
 
 #include "record/configurazioneserver.h"
@@ -12,11 +13,7 @@ namespace {
 // The system's file and the user's (null: no such file), and the configuration read as
 // "host|porta|database|ruolo_alunni|file_password|ruolo_docente", "-" for no lab, or what the
 // fault line says and the file it names ('s' the system's, 'u' the user's).
-struct File
-{
-    const char *nome, *sistema, *utente, *atteso;
-    char colpa = 0;
-};
+struct File { const char *nome, *sistema, *utente, *atteso; char colpa = 0; };
 
 constexpr File file[] = {
     {"no file: no lab", nullptr, nullptr, "-"},
@@ -44,14 +41,8 @@ constexpr File file[] = {
     {"a section not closed", "[server\n", nullptr, "riga 1: manca la parentesi ]", 's'},
 };
 
-// A password file's content and permissions, and the password read or what the line says.
-struct Password
-{
-    const char *nome;
-    const char *contenuto; // null: no file
-    QFileDevice::Permissions permessi;
-    const char *atteso;
-};
+// A password file's content (null: no file) and permissions, and the password read or what the line says.
+struct Password { const char *nome, *contenuto; QFileDevice::Permissions permessi; const char *atteso; };
 
 constexpr QFileDevice::Permissions proprietario = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
@@ -65,13 +56,6 @@ const Password password[] = {
     {"missing", nullptr, proprietario, "non esiste"},
 };
 
-void scrivi(const QString &percorso, const char *testo)
-{
-    QFile f(percorso);
-    if (!f.open(QIODevice::WriteOnly) || f.write(testo) < 0)
-        QTest::qFail("cannot write the test file", __FILE__, __LINE__);
-}
-
 } // namespace
 
 class TstConfigurazioneServer final : public QObject
@@ -84,14 +68,12 @@ private slots:
     {
         const File &r = rigaDi(file);
         QTemporaryDir cartella;
-        const QString sistema = cartella.filePath(QStringLiteral("etc/registro.ini"));
-        const QString utente = cartella.filePath(QStringLiteral("home/registro.ini"));
-        QDir().mkpath(cartella.filePath(QStringLiteral("etc")));
-        QDir().mkpath(cartella.filePath(QStringLiteral("home")));
+        const QString sistema = cartella.filePath(QStringLiteral("sistema.ini"));
+        const QString utente = cartella.filePath(QStringLiteral("utente.ini"));
         if (r.sistema)
-            scrivi(sistema, r.sistema);
+            scriviFile(sistema, r.sistema);
         if (r.utente)
-            scrivi(utente, r.utente);
+            scriviFile(utente, r.utente);
         const std::optional<ConfigurazioneServer> c = leggiConfigurazioneServer({sistema, utente});
         const QString atteso = QString::fromUtf8(r.atteso);
         if (!c) {
@@ -116,7 +98,7 @@ private slots:
         QTemporaryDir cartella;
         const QString percorso = cartella.filePath(QStringLiteral("password"));
         if (r.contenuto) {
-            scrivi(percorso, r.contenuto);
+            scriviFile(percorso, r.contenuto);
             QVERIFY(QFile::setPermissions(percorso, r.permessi));
         }
         const PasswordLetta letta = leggiPassword(percorso);

@@ -7,6 +7,7 @@
 #include "unaserie.h"
 
 #include "support/ambienteprova.h"
+#include "support/fileprova.h"
 #include "support/tabella.h"
 
 #include "record/registroclasse.h"
@@ -22,19 +23,6 @@
 
 namespace {
 
-QByteArray contenuto(const QString &percorso)
-{
-    QFile file(percorso);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void scrivi(const QString &percorso, const QByteArray &byte)
-{
-    QFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly) || file.write(byte) != byte.size())
-        QTest::qFail("cannot write the test file", __FILE__, __LINE__);
-}
-
 // Runs the statements on the SQLite file through a connection of the test's own.
 void sql(const QString &percorso, const QStringList &istruzioni)
 {
@@ -42,17 +30,14 @@ void sql(const QString &percorso, const QStringList &istruzioni)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("prova"));
         db.setDatabaseName(percorso);
         db.open();
-        QSqlQuery query(db);
-        for (const QString &istruzione : istruzioni) {
-            if (!query.exec(istruzione))
-                QTest::qFail(qPrintable(istruzione + ": " + query.lastError().text()), __FILE__, __LINE__);
-        }
+        for (const QString &istruzione : istruzioni)
+            righeSql(db, istruzione);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("prova"));
 }
 
-// What a fault needs while it lasts: another program's lock, lowered privileges, a file size limit.
-// Whatever the test ends with, the limit and the lock go with it.
+// What a fault needs while it lasts (its folder made first): another program's lock, lowered
+// privileges, a file size limit. Whatever the test ends with, the limit and the lock go with it.
 struct Banco final
 {
     ~Banco()
@@ -72,13 +57,6 @@ struct Banco final
     std::optional<rlimit> limitePrima;
     std::optional<QStringList> cartellePlugin;
 };
-
-void bloccaCartella(Banco &b, QFileDevice::Permissions permessi)
-{
-    QDir().mkpath(b.cartella());
-    QFile::setPermissions(b.cartella(), permessi);
-    b.senzaPrivilegi.emplace();
-}
 
 void limitaFile(Banco &b, rlim_t massimo)
 {
@@ -100,6 +78,8 @@ struct Guaio
     std::function<void(Banco &)> ripara; // null: nothing to mend
 };
 
+constexpr QFileDevice::Permissions tutto = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+
 const Guaio guai[] = {
     // First, before any test has loaded the driver: a driver once loaded stays.
     {"no SQLite driver: nothing touched",
@@ -108,16 +88,12 @@ const Guaio guai[] = {
          QCoreApplication::setLibraryPaths({});
      },
      Guasto::senzaDriver, true, nullptr},
-    {"a missing folder is made", [](Banco &) {}, Guasto::nessuno, false, nullptr},
-    {"not a database: set aside, a new file begun",
-     [](Banco &b) {
-         QDir().mkpath(b.cartella());
-         scrivi(b.file, QByteArray(5000, 'x'));
-     },
+    {"missing folders are made", [](Banco &b) { QDir(QFileInfo(b.cartella()).absolutePath()).removeRecursively(); },
+     Guasto::nessuno, false, nullptr},
+    {"not a database: set aside, a new file begun", [](Banco &b) { scriviFile(b.file, QByteArray(5000, 'x')); },
      Guasto::rovinato, false, nullptr},
     {"damaged pages: set aside, a new file begun",
      [](Banco &b) {
-         QDir().mkpath(b.cartella());
          sql(b.file, {QStringLiteral("CREATE TABLE t (x)"), QStringLiteral("INSERT INTO t VALUES (randomblob(9000))")});
          QFile file(b.file);
          file.open(QIODevice::ReadWrite);
@@ -127,78 +103,81 @@ const Guaio guai[] = {
      Guasto::rovinato, false, nullptr},
     {"from a newer program: left alone",
      [](Banco &b) {
-         QDir().mkpath(b.cartella());
          sql(b.file, {QStringLiteral("CREATE TABLE futuro (x)"),
                       QStringLiteral("PRAGMA user_version = %1").arg(schema::versioneCorrente + 1)});
      },
      Guasto::versioneNuova, true, nullptr},
     {"locked by another program",
      [](Banco &b) {
-         QDir().mkpath(b.cartella());
          b.detentore = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("detentore"));
          b.detentore->setDatabaseName(b.file);
          b.detentore->open();
          QSqlQuery(*b.detentore).exec(QStringLiteral("BEGIN EXCLUSIVE"));
      },
-     Guasto::bloccato, true,
-     [](Banco &b) { QSqlQuery(*b.detentore).exec(QStringLiteral("COMMIT")); }},
+     Guasto::bloccato, true, [](Banco &b) { QSqlQuery(*b.detentore).exec(QStringLiteral("COMMIT")); }},
     {"read-only file",
      [](Banco &b) {
-         QDir().mkpath(b.cartella());
          sql(b.file, {QStringLiteral("CREATE TABLE t (x)")});
          QFile::setPermissions(b.file, QFileDevice::ReadOwner);
          b.senzaPrivilegi.emplace();
      },
-     Guasto::solaLettura, true,
-     [](Banco &b) { QFile::setPermissions(b.file, QFileDevice::ReadOwner | QFileDevice::WriteOwner); }},
+     Guasto::solaLettura, true, [](Banco &b) { QFile::setPermissions(b.file, tutto); }},
     {"a folder that cannot be written",
-     [](Banco &b) { bloccaCartella(b, QFileDevice::ReadOwner | QFileDevice::ExeOwner); }, Guasto::cartella, true,
-     [](Banco &b) { QFile::setPermissions(b.cartella(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner); }},
+     [](Banco &b) {
+         QFile::setPermissions(b.cartella(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+         b.senzaPrivilegi.emplace();
+     },
+     Guasto::cartella, true, [](Banco &b) { QFile::setPermissions(b.cartella(), tutto); }},
     {"a file where the folder should be",
      [](Banco &b) {
-         QDir().mkpath(QFileInfo(b.cartella()).absolutePath());
-         scrivi(b.cartella(), "non una cartella");
+         QDir().rmdir(b.cartella());
+         scriviFile(b.cartella(), "non una cartella");
      },
      Guasto::cartella, true, [](Banco &b) { QFile::remove(b.cartella()); }},
     {"a full disk", [](Banco &b) { limitaFile(b, 0); }, Guasto::scrittura, true,
      [](Banco &b) { limitaFile(b, b.limitePrima->rlim_cur); }},
 };
 
-// The first version's tables, as the files written by it hold them.
-const QStringList versione1{
-    "CREATE TABLE serie (id TEXT PRIMARY KEY, inizio TEXT NOT NULL, fine TEXT, esito TEXT, computer TEXT NOT NULL,"
-    " utente TEXT NOT NULL, processo INTEGER NOT NULL, programma TEXT NOT NULL, operazione INTEGER NOT NULL,"
-    " obiettivo INTEGER NOT NULL, descrizione_obiettivo TEXT NOT NULL, livello INTEGER NOT NULL,"
-    " descrizione_livello TEXT NOT NULL, operazioni INTEGER NOT NULL, numero_esatte INTEGER NOT NULL,"
-    " numero_errate INTEGER NOT NULL, risposte_esatte INTEGER NOT NULL, valutazione TEXT, secondi INTEGER NOT NULL)",
-    "CREATE INDEX serie_inizio ON serie (inizio)",
-    "CREATE TABLE operazioni (serie_id TEXT NOT NULL REFERENCES serie (id) ON DELETE CASCADE, indice INTEGER NOT NULL,"
-    " riga TEXT NOT NULL, numero1 INTEGER NOT NULL, numero2 INTEGER NOT NULL, numero3 INTEGER NOT NULL,"
-    " risultato INTEGER NOT NULL, tipo_domanda INTEGER NOT NULL, incognita INTEGER NOT NULL,"
-    " intervento INTEGER NOT NULL, secondi INTEGER NOT NULL, PRIMARY KEY (serie_id, indice))",
-    "CREATE TABLE risposte (serie_id TEXT NOT NULL, indice INTEGER NOT NULL, numero INTEGER NOT NULL,"
-    " testo TEXT NOT NULL, esatta INTEGER NOT NULL, aiuto TEXT, secondi INTEGER NOT NULL, quando TEXT NOT NULL,"
-    " PRIMARY KEY (serie_id, indice, numero),"
-    " FOREIGN KEY (serie_id, indice) REFERENCES operazioni (serie_id, indice) ON DELETE CASCADE)",
-    "PRAGMA user_version = 1",
+// Each earlier version's tables, as the files written by it hold them; from the second on,
+// what that version added to the file before.
+const QStringList versioni[] = {
+    {"CREATE TABLE serie (id TEXT PRIMARY KEY, inizio TEXT NOT NULL, fine TEXT, esito TEXT, computer TEXT NOT NULL,"
+     " utente TEXT NOT NULL, processo INTEGER NOT NULL, programma TEXT NOT NULL, operazione INTEGER NOT NULL,"
+     " obiettivo INTEGER NOT NULL, descrizione_obiettivo TEXT NOT NULL, livello INTEGER NOT NULL,"
+     " descrizione_livello TEXT NOT NULL, operazioni INTEGER NOT NULL, numero_esatte INTEGER NOT NULL,"
+     " numero_errate INTEGER NOT NULL, risposte_esatte INTEGER NOT NULL, valutazione TEXT, secondi INTEGER NOT NULL)",
+     "CREATE INDEX serie_inizio ON serie (inizio)",
+     "CREATE TABLE operazioni (serie_id TEXT NOT NULL REFERENCES serie (id) ON DELETE CASCADE, indice INTEGER NOT NULL,"
+     " riga TEXT NOT NULL, numero1 INTEGER NOT NULL, numero2 INTEGER NOT NULL, numero3 INTEGER NOT NULL,"
+     " risultato INTEGER NOT NULL, tipo_domanda INTEGER NOT NULL, incognita INTEGER NOT NULL,"
+     " intervento INTEGER NOT NULL, secondi INTEGER NOT NULL, PRIMARY KEY (serie_id, indice))",
+     "CREATE TABLE risposte (serie_id TEXT NOT NULL, indice INTEGER NOT NULL, numero INTEGER NOT NULL,"
+     " testo TEXT NOT NULL, esatta INTEGER NOT NULL, aiuto TEXT, secondi INTEGER NOT NULL, quando TEXT NOT NULL,"
+     " PRIMARY KEY (serie_id, indice, numero),"
+     " FOREIGN KEY (serie_id, indice) REFERENCES operazioni (serie_id, indice) ON DELETE CASCADE)",
+     "PRAGMA user_version = 1"},
+    {"CREATE TABLE nomi (id TEXT PRIMARY KEY, serie_id TEXT NOT NULL REFERENCES serie (id) ON DELETE CASCADE,"
+     " nome TEXT NOT NULL, scritto TEXT NOT NULL)",
+     "CREATE INDEX nomi_serie ON nomi (serie_id, scritto)",
+     "CREATE TABLE coda_invio (tabella TEXT NOT NULL, chiave TEXT NOT NULL, PRIMARY KEY (tabella, chiave))",
+     "INSERT INTO coda_invio SELECT 'serie', id FROM serie WHERE fine IS NOT NULL",
+     "PRAGMA user_version = 2"},
 };
 
-// A series of the first version, begun at 08:00 on 4 December 2026 with one operation
-// answered twice, wrong and then right, 7 s after it began.
-QStringList serieVersione1(const QString &id, const QString &fine, const QString &computer, qint64 processo)
+// A series begun at 08:00 on 4 December 2026 with one operation answered twice, wrong and
+// then right, 7 s after it began; ended at 08:00:30 or left open.
+QStringList serieVecchia(int numero, bool finita, const QString &computer, qint64 processo)
 {
-    return {QStringLiteral("INSERT INTO serie VALUES ('%1', '2026-12-04T08:00:00.000Z', %2, %3, '%4', 'alunno', %5,"
+    const QString id = QStringLiteral("0000000%1-0000-4000-8000-000000000000").arg(numero);
+    return {QStringLiteral("INSERT INTO serie VALUES ('%1', '2026-12-04T08:00:00.000Z', %2, '%3', %4,"
                            " 'TARVELO', 1, 1, 'CALCOLO DEL RISULTATO', 1, 'NUMERO MASSIMO da  1 a 30', 1, 1, 1, 1,"
                            " NULL, 10)")
-                .arg(id, fine.isEmpty() ? QStringLiteral("NULL") : "'" + fine + "'",
-                     fine.isEmpty() ? QStringLiteral("NULL") : QStringLiteral("'completata'"), computer)
-                .arg(processo),
+                .arg(id, finita ? QStringLiteral("'2026-12-04T08:00:30.000Z', 'completata'") : QStringLiteral("NULL, NULL"),
+                     computer, QStringLiteral("'alunno', %1").arg(processo)),
             QStringLiteral("INSERT INTO operazioni VALUES ('%1', 1, '   7 +   25 +    3 = ...    R.36*  35  ', 7, 25, 3,"
                            " 35, 1, 35, 0, 7)").arg(id),
-            QStringLiteral("INSERT INTO risposte VALUES ('%1', 1, 1, '36', 0, 'rifiutato', 3, '2026-12-04T08:00:03.000Z')")
-                .arg(id),
-            QStringLiteral("INSERT INTO risposte VALUES ('%1', 1, 2, '35', 1, NULL, 7, '2026-12-04T08:00:07.000Z')")
-                .arg(id)};
+            QStringLiteral("INSERT INTO risposte VALUES ('%1', 1, 1, '36', 0, 'rifiutato', 3, '2026-12-04T08:00:03.000Z'),"
+                           " ('%1', 1, 2, '35', 1, NULL, 7, '2026-12-04T08:00:07.000Z')").arg(id)};
 }
 
 } // namespace
@@ -220,6 +199,7 @@ private slots:
         Banco banco;
         AmbienteProva ambiente;
         banco.file = QFileInfo(ambiente.percorsoRegistro()).dir().filePath(QStringLiteral("a/registro.sqlite"));
+        QDir().mkpath(banco.cartella());
         r.prepara(banco);
         const QByteArray prima = contenuto(banco.file);
         ambiente.avviaRegistro(banco.file);
@@ -247,12 +227,21 @@ private slots:
         }
     }
 
-    // A file of the first version gains the names, the queue for the server (with the series
-    // it had finished in it) and the place of the teacher's password; of the series left open, the one of a program that
-    // died is closed at its last answer, the one of a program still running and the one of
-    // another computer (the same home on a network) stay open. The file then takes new series.
-    void dallaPrimaVersione()
+    // A file of each earlier version gains what came after it: the names, the queue for the
+    // server (with the series it had finished in it), the place of the teacher's password. Of
+    // the series left open, the one of a program that died is closed at its last answer; the
+    // one of a program still running and the one of another computer (the same home on a
+    // network) stay open. The file then takes new series.
+    void versioniPrecedenti_data()
     {
+        QTest::addColumn<int>("versione");
+        for (int versione = 1; versione < schema::versioneCorrente; ++versione)
+            QTest::addRow("version %d", versione) << versione;
+    }
+    void versioniPrecedenti()
+    {
+        QFETCH(int, versione);
+        QVERIFY2(versione <= int(std::size(versioni)), "no file of this version to bring up to date");
         AmbienteProva ambiente;
         const QString file = ambiente.percorsoRegistro();
         QDir().mkpath(QFileInfo(file).absolutePath());
@@ -262,17 +251,18 @@ private slots:
         const qint64 processoMorto = morto.processId();
         QVERIFY(morto.waitForFinished());
         const QString qui = QSysInfo::machineHostName();
-        const QString id = QStringLiteral("0000000%1-0000-4000-8000-000000000000");
-        sql(file, versione1 + serieVersione1(id.arg(1), QStringLiteral("2026-12-04T08:00:30.000Z"), qui, processoMorto)
-                      + serieVersione1(id.arg(2), QString(), qui, processoMorto)
-                      + serieVersione1(id.arg(3), QString(), qui, getppid())
-                      + serieVersione1(id.arg(4), QString(), QStringLiteral("un-altro-computer"), processoMorto));
+        QStringList istruzioni = versioni[0] + serieVecchia(1, true, qui, processoMorto) + serieVecchia(2, false, qui, processoMorto)
+                                 + serieVecchia(3, false, qui, getppid())
+                                 + serieVecchia(4, false, QStringLiteral("un-altro-computer"), processoMorto);
+        for (int v = 2; v <= versione; ++v)
+            istruzioni += versioni[v - 1];
+        sql(file, istruzioni);
         ambiente.avviaRegistro(file);
         unaSerie();
         QVERIFY(ambiente.attendiRegistro());
         QCOMPARE(int(registroClasse().stato().guasto), int(Guasto::nessuno));
         const LetturaRegistro registro(file);
-        QCOMPARE(registro.righe(QStringLiteral("PRAGMA user_version")), QStringList{"3"});
+        QCOMPARE(registro.righe(QStringLiteral("PRAGMA user_version")), QStringList{QString::number(schema::versioneCorrente)});
         QCOMPARE(registro.righe(QStringLiteral("SELECT substr(id, 8, 1), esito, fine FROM serie WHERE id LIKE '0000000%'"
                                                " ORDER BY id")),
                  QStringList({"1|completata|2026-12-04T08:00:30.000Z", "2|interrotta|2026-12-04T08:00:07.000Z", "3|-|-",
