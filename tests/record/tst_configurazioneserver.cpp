@@ -63,6 +63,15 @@ class TstConfigurazioneServer final : public QObject
     Q_OBJECT
 
 private slots:
+    // Where the files are: the system's first, then the user's under $XDG_CONFIG_HOME.
+    void fileDelSistemaPoiDellUtente()
+    {
+        QTemporaryDir casa;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(casa.path()));
+        QCOMPARE(fileConfigurazioneServer(),
+                 QStringList({"/etc/tarvelo/registro.ini", casa.filePath(QStringLiteral("tarvelo/registro.ini"))}));
+    }
+
     void lettura_data() { righeDa(file); }
     void lettura()
     {
