@@ -12,6 +12,7 @@
 #include "docente/andamento.h"
 #include "docente/barrafiltri.h"
 #include "docente/pannellopassword.h"
+#include "docente/graficoandamento.h"
 #include "docente/parteandamento.h"
 #include "docente/parteregistro.h"
 #include "record/registroclasse.h"
@@ -19,12 +20,10 @@
 #include "start/frmvalutazione.h"
 
 #include <QAccessible>
-#include <QCategoryAxis>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
-#include <QLineSeries>
 #include <QSemaphore>
 #include <QTabWidget>
 #include <QTableView>
@@ -363,10 +362,12 @@ private slots:
         a->cmbOperazione->setCurrentIndex(0);
         const auto punti = ::andamento(v->fraRegistro->modello().serie(), QStringLiteral("nicolo rossi"), 1);
         QCOMPARE(a->punti().size(), std::size_t(2));
-        QCOMPARE(a->serEsatte->points(), QList<QPointF>({{0, punti[0].quotaEsatte()}, {1, 90}}));
-        QCOMPARE(a->serSecondi->points(), QList<QPointF>({{0, 175.0 / 30}, {1, 5}}));
-        auto *giorni = qobject_cast<QCategoryAxis *>(a->serEsatte->attachedAxes().constFirst());
-        QCOMPARE(giorni->categoriesLabels(), QStringList({"03/12/2026\nliv. 1, 2", "05/12/2026\nliv. 2"}));
+        QVERIFY2(a->grfAndamento, "the chart's module was not loaded");
+        const DatiGrafico grafico = a->grfAndamento->mostrati();
+        QCOMPARE(grafico.esatte.punti, QList<QPointF>({{0, punti[0].quotaEsatte()}, {1, 90}}));
+        QCOMPARE(grafico.secondi.punti, QList<QPointF>({{0, 175.0 / 30}, {1, 5}}));
+        QCOMPARE(grafico.secondi.massimo, 10.0);
+        QCOMPARE(grafico.giorni, QStringList({"03/12/2026\nliv. 1, 2", "05/12/2026\nliv. 2"}));
         QCOMPARE(a->tblGiorni->rowCount(), 2);
         premi(a->cmdStampa);
         QCOMPARE(m_ambiente->stampanti().size(), std::size_t(1));
