@@ -6,11 +6,11 @@
 #include "finestravalutazione.h"
 #include "registroprova.h"
 #include "record/letturaregistro.h"
+#include "support/stampanteregistrata.h"
 #include "support/tabella.h"
 
 #include "docente/barrafiltri.h"
 #include "docente/parteandamento.h"
-#include "record/schema.h"
 
 #include <QAccessible>
 #include <QCategoryAxis>
@@ -41,9 +41,19 @@ QStringList leggiCsv(const QByteArray &byte)
     return QString::fromUtf8(byte.mid(3)).replace(QLatin1Char(';'), QLatin1Char('|')).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
-// Filters set, and the series they leave, newest first.
-struct Filtro { const char *nome, *alunno; QDate dal, al; const char *computer; int operazione; const char *serie; };
-const Filtro filtri[] = {
+// Filters set and a column sorted one way (the register's own order: newest first), and the
+// series shown in that order.
+struct Vista
+{
+    const char *nome, *alunno;
+    QDate dal, al;
+    const char *computer;
+    int operazione;
+    const char *serie;
+    Colonna colonna = Colonna::data;
+    Qt::SortOrder verso = Qt::DescendingOrder;
+};
+const Vista viste[] = {
     {"nicolo finds Nicolò in both spellings", "nicolo", {}, {}, "", 0, "s5,s2,s1"},
     {"capitals and accents", "  NICOLÒ ", {}, {}, "", 0, "s5,s2,s1"},
     {"part of a surname", "bian", {}, {}, "", 0, "s3"},
@@ -54,22 +64,18 @@ const Filtro filtri[] = {
     {"a computer", "", {}, {}, "aula-2", 0, "s4,s2"},
     {"an operation", "", {}, {}, "", 2, "s6,s3"},
     {"all at once", "rossi", {2026, 12, 3}, {2026, 12, 5}, "aula-1", 1, "s5,s1"},
-};
-
-// A column sorted one way, and the series in the order it gives.
-struct Ordine { const char *nome; Colonna colonna; Qt::SortOrder verso; const char *serie; };
-constexpr Ordine ordini[] = {
-    {"date, oldest first", Colonna::data, Qt::AscendingOrder, "s1,s2,s3,s4,s5,s6"},
-    {"time of day", Colonna::ora, Qt::AscendingOrder, "s3,s1,s4,s5,s2,s6"},
-    {"pupil: unnamed first, spellings together", Colonna::alunno, Qt::AscendingOrder, "s4,s6,s3,s1,s2,s5"},
-    {"computer", Colonna::computer, Qt::AscendingOrder, "s1,s3,s5,s2,s4,s6"},
-    {"operation", Colonna::operazione, Qt::AscendingOrder, "s1,s2,s5,s3,s6,s4"},
-    {"objective", Colonna::obiettivo, Qt::AscendingOrder, "s1,s2,s5,s6,s3,s4"},
-    {"level", Colonna::livello, Qt::AscendingOrder, "s1,s3,s2,s5,s4,s6"},
-    {"right answers", Colonna::esatte, Qt::AscendingOrder, "s4,s6,s2,s1,s5,s3"},
-    {"operations", Colonna::operazioni, Qt::AscendingOrder, "s4,s2,s6,s1,s3,s5"},
-    {"grade, best first; none last", Colonna::giudizio, Qt::DescendingOrder, "s5,s3,s2,s1,s6,s4"},
-    {"total time", Colonna::tempoTotale, Qt::AscendingOrder, "s4,s2,s5,s1,s6,s3"},
+    {"sorted by date, oldest first", "", {}, {}, "", 0, "s1,s2,s3,s4,s5,s6", Colonna::data, Qt::AscendingOrder},
+    {"sorted by time of day", "", {}, {}, "", 0, "s3,s1,s4,s5,s2,s6", Colonna::ora, Qt::AscendingOrder},
+    {"sorted by pupil: unnamed first, spellings together", "", {}, {}, "", 0, "s4,s6,s3,s1,s2,s5", Colonna::alunno,
+     Qt::AscendingOrder},
+    {"sorted by computer", "", {}, {}, "", 0, "s1,s3,s5,s2,s4,s6", Colonna::computer, Qt::AscendingOrder},
+    {"sorted by operation", "", {}, {}, "", 0, "s1,s2,s5,s3,s6,s4", Colonna::operazione, Qt::AscendingOrder},
+    {"sorted by objective", "", {}, {}, "", 0, "s1,s2,s5,s6,s3,s4", Colonna::obiettivo, Qt::AscendingOrder},
+    {"sorted by level", "", {}, {}, "", 0, "s1,s3,s2,s5,s4,s6", Colonna::livello, Qt::AscendingOrder},
+    {"sorted by right answers", "", {}, {}, "", 0, "s4,s6,s2,s1,s5,s3", Colonna::esatte, Qt::AscendingOrder},
+    {"sorted by operations", "", {}, {}, "", 0, "s4,s2,s6,s1,s3,s5", Colonna::operazioni, Qt::AscendingOrder},
+    {"sorted by grade, best first; none last", "", {}, {}, "", 0, "s5,s3,s2,s1,s6,s4", Colonna::giudizio},
+    {"sorted by total time, filtered", "i", {}, {}, "", 0, "s2,s5,s1,s3", Colonna::tempoTotale, Qt::AscendingOrder},
 };
 
 } // namespace
@@ -180,10 +186,10 @@ private slots:
         QCOMPARE(mostrate(r), QStringLiteral("s6,s5,s4,s3,s2,s1"));
     }
 
-    void filtra_data() { righeDa(filtri); }
-    void filtra()
+    void vista_data() { righeDa(viste); }
+    void vista()
     {
-        const Filtro &f = rigaDi(filtri);
+        const Vista &f = rigaDi(viste);
         ParteRegistro *r = apriCompleto()->fraRegistro;
         BarraFiltri *b = r->fraFiltri;
         QTest::keyClicks(b->txtAlunno, QString::fromUtf8(f.alunno));
@@ -195,17 +201,9 @@ private slots:
         }
         b->cmbComputer->setCurrentIndex(b->cmbComputer->findText(*f.computer ? f.computer : "Tutti"));
         b->cmbOperazione->setCurrentIndex(f.operazione);
+        r->tblRegistro->sortByColumn(static_cast<int>(f.colonna), f.verso);
         QCOMPARE(mostrate(r), QString::fromLatin1(f.serie));
         QCOMPARE(r->lblConteggio->text(), QStringLiteral("%1 serie su 6").arg(r->vista().rowCount()));
-    }
-
-    void ordina_data() { righeDa(ordini); }
-    void ordina()
-    {
-        const Ordine &o = rigaDi(ordini);
-        ParteRegistro *r = apriCompleto()->fraRegistro;
-        r->tblRegistro->sortByColumn(static_cast<int>(o.colonna), o.verso);
-        QCOMPARE(mostrate(r), QString::fromLatin1(o.serie));
     }
 
     // A series selected: its operations as the report lists them, with the answers and the
@@ -216,14 +214,8 @@ private slots:
         seleziona(v, {"s1"});
         QTableWidget *t = v->fraRegistro->tblOperazioni;
         QTRY_COMPARE(t->rowCount(), 20);
-        QStringList righe;
-        for (const int r : {0, 14}) {
-            QStringList c;
-            for (int k = 0; k < t->columnCount(); ++k)
-                c << t->item(r, k)->text();
-            righe << c.join(QLatin1Char('|'));
-        }
-        QCOMPARE(righe, QStringList({"1|   1 +    1 = ...    R.2|2 esatta|1",
+        const QStringList righe = celle(t->model());
+        QCOMPARE(QStringList({righe[0], righe[14]}), QStringList({"1|   1 +    1 = ...    R.2|2 esatta|1",
                                      "15|  15 +    1 = ...    R.17*  16|17 errata, aiuto rifiutato / 16 esatta|15"}));
         QCOMPARE(v->fraAndamento->cmbAlunno->currentText(), QStringLiteral("nicolò rossi"));
     }
@@ -293,7 +285,8 @@ private slots:
     }
 
     // The chart of the pupil and the operation chosen: a point a day with its levels (23 right of
-    // 30 and 175 seconds the first day, 18 of 20 and 100 the second); "Stampa" prints it.
+    // 30 and 175 seconds the first day, 18 of 20 and 100 the second); "Stampa" prints it: title,
+    // date, the pupil's table and the chart.
     void andamento()
     {
         FrmValutazione *v = apriCompleto();
@@ -309,7 +302,16 @@ private slots:
         QCOMPARE(a->tblGiorni->rowCount(), 2);
         premi(a->cmdStampa);
         QCOMPARE(m_ambiente->stampanti().size(), std::size_t(1));
-        QVERIFY(m_ambiente->stampanti()[0]->testi().contains(QStringLiteral("Andamento di nicolò rossi - Addizione")));
+        const StampanteRegistrata &pagina = *m_ambiente->stampanti()[0];
+        for (const char *atteso : {"Andamento di nicolò rossi - Addizione", "Data di stampa 05/12/2026", "Secondi per operazione",
+                                   "03/12/2026", "liv. 1, 2", "77%", "5,8", "05/12/2026", "90%", "100%"})
+            QVERIFY2(pagina.testi().contains(QString::fromUtf8(atteso)), atteso);
+        QStringList linee; // each line of the chart through its days' points, seconds on a scale of 10
+        for (const auto &c : pagina.chiamate())
+            if (c.tipo == StampanteRegistrata::Tipo::Linea && c.spessore == 40)
+                linee << QStringLiteral("%1 %2,%3 %4,%5").arg(quint32(c.numero), 0, 16).arg(c.x).arg(c.y).arg(c.fine.x()).arg(c.fine.y());
+        QCOMPARE(linee, QStringList({"c00000 3975,3427 7925,2840", "ff 3975,4233 7925,4600"}));
+        QVERIFY(pagina.documentoFinito());
         a->cmbAlunno->setCurrentIndex(a->cmbAlunno->findText(QStringLiteral("Anna Bianchi")));
         QVERIFY(a->punti().empty() && !a->cmdStampa->isEnabled() && a->lblNessuno->isVisibleTo(v));
     }
@@ -338,30 +340,8 @@ private slots:
         QTRY_COMPARE(mostrate(r), QStringLiteral("s5"));
     }
 
-    // A record file the program cannot use: the record's own line at the top, in the window's red,
-    // and a register that says it cannot be read.
-    void registroGuasto()
-    {
-        m_ambiente.reset();
-        m_ambiente = std::make_unique<AmbienteProva>();
-        const QString file = m_ambiente->percorsoRegistro();
-        QDir().mkpath(QFileInfo(file).path());
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("futuro"));
-            db.setDatabaseName(file);
-            db.open();
-            QSqlQuery(db).exec(QStringLiteral("PRAGMA user_version = %1").arg(schema::versioneCorrente + 1));
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("futuro"));
-        m_ambiente->avviaRegistro();
-        FrmValutazione *v = apri();
-        QTRY_VERIFY(v->lblStato->text().contains(QStringLiteral("versione più recente")));
-        QCOMPARE(v->lblStato->text(), registroClasse().stato().riga);
-        QCOMPARE(v->fraRegistro->lblConteggio->text(), QStringLiteral("Il registro non si può leggere."));
-    }
-
-    // A record file another program holds: the record's line at the top says so while it lasts,
-    // and the register fills by itself once the file is free.
+    // A record file another program holds: the record's own line at the top says so while it
+    // lasts, the register that it cannot be read; the register fills by itself once the file is free.
     void registroBloccato()
     {
         QVERIFY(registroClasse().chiudi(std::chrono::seconds(10)));
@@ -374,6 +354,7 @@ private slots:
         FrmValutazione *v = apri();
         QTRY_COMPARE(registroClasse().stato().guasto, Guasto::bloccato);
         QTRY_COMPARE(v->lblStato->text(), registroClasse().stato().riga);
+        QCOMPARE(v->fraRegistro->lblConteggio->text(), QStringLiteral("Il registro non si può leggere."));
         QVERIFY(QSqlQuery(detentore).exec(QStringLiteral("COMMIT")));
         detentore.close();
         detentore = QSqlDatabase();

@@ -1,16 +1,14 @@
 // The rules of the teacher's view on a known register: a pupil's days for the
-// chart and their printed page, the CSV lines of operations, which series a
+// chart, the CSV lines of operations, which series a
 // deletion takes, the teacher's password hash. The rows under the register's
 // headings are read on the grading window itself.
 #include "registroprova.h"
 
-#include "support/stampanteregistrata.h"
 #include "support/tabella.h"
 
 #include "docente/andamento.h"
 #include "docente/eliminazione.h"
 #include "docente/esportazione.h"
-#include "docente/paginaandamento.h"
 #include "record/passwordinsegnante.h"
 
 namespace {
@@ -77,28 +75,6 @@ private slots:
 
     // The pupils to choose from: one per name with accents and case ignored, the newest spelling.
     void alunni() { QCOMPARE(alunniRegistro(registro()), QStringList({"Anna Bianchi", "nicolò rossi"})); }
-
-    // The printed page: title, date, the pupil's table, and each line of the chart through its
-    // days' points (77% and 90% right; 5.8 and 5 seconds on a scale of 10).
-    void paginaAndamento()
-    {
-        StampanteRegistrata stampante;
-        const PaginaAndamento pagina{QStringLiteral("Nicolò Rossi"), QStringLiteral("Addizione"),
-                                     QStringLiteral("05/12/2026"),
-                                     ::andamento(registro(), chiaveRicerca(QStringLiteral("nicolo rossi")), 1)};
-        QCOMPARE(StampaAndamento(stampante, pagina), EsitoStampa::Stampata);
-        const QStringList testi = stampante.testi();
-        for (const char *atteso : {"Andamento di Nicolò Rossi - Addizione", "Data di stampa 05/12/2026", "Secondi per operazione",
-                                   "03/12/2026", "liv. 1, 2", "77%", "5,8", "05/12/2026", "90%", "100%"})
-            QVERIFY2(testi.contains(QString::fromUtf8(atteso)), atteso);
-        QStringList linee;
-        for (const auto &c : stampante.chiamate()) {
-            if (c.tipo == StampanteRegistrata::Tipo::Linea && c.spessore == 40)
-                linee << QStringLiteral("%1 %2,%3 %4,%5").arg(quint32(c.numero), 0, 16).arg(c.x).arg(c.y).arg(c.fine.x()).arg(c.fine.y());
-        }
-        QCOMPARE(linee, QStringList({"c00000 3975,3427 7925,2840", "ff 3975,4233 7925,4600"}));
-        QVERIFY(stampante.documentoFinito());
-    }
 
     // A series' CSV lines with its operations: one a line, an answer the program corrected said
     // so, and empty fields when none was kept. (Headings and rows: the grading window's export.)
