@@ -6,6 +6,7 @@
 // server alike.
 
 #include "exercise/provafrmoperativo.h"
+#include "support/tabella.h"
 
 #include "docente/pannellopassword.h"
 #include "docente/parteregistro.h"
@@ -37,19 +38,6 @@ inline QString mostrate(const ParteRegistro *r)
     for (int i = 0; i < r->vista().rowCount(); ++i)
         id << r->vista().serie(i).id;
     return id.join(QLatin1Char(','));
-}
-
-// The cells of a table as shown, a row per line.
-inline QStringList celle(const QAbstractItemModel *modello)
-{
-    QStringList righe;
-    for (int r = 0; r < modello->rowCount(); ++r) {
-        QStringList riga;
-        for (int c = 0; c < modello->columnCount(); ++c)
-            riga << modello->index(r, c).data().toString();
-        righe << riga.join(QLatin1Char('|'));
-    }
-    return righe;
 }
 
 // The grading window on its register, read; its dialogs answer from d.
