@@ -118,7 +118,7 @@ private slots:
     // Without the password: the register's headings over today's series only, newest first,
     // nothing to change, the days fixed; the record's state at the top; a first password asked
     // for twice. Every control can be reached by name.
-    void senzaPassword()
+    void password()
     {
         FrmValutazione *v = apri();
         ParteRegistro *r = v->fraRegistro;
@@ -143,15 +143,10 @@ private slots:
                 QVERIFY2(!QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty(),
                          w->metaObject()->className());
         }
-    }
 
-    // A first password too short or typed differently is refused; one taken is kept only as
-    // its hash and opens every day, each series a row in local time: no name "(senza nome)",
-    // under 10 operations no grade. Later the wrong one is refused and the right one opens.
-    void password()
-    {
-        FrmValutazione *v = apri();
-        ParteRegistro *r = v->fraRegistro;
+        // A first password too short or typed differently is refused; one taken is kept only as
+        // its hash and opens every day, each series a row in local time: no name "(senza nome)",
+        // under 10 operations no grade. Later the wrong one is refused and the right one opens.
         entra(v, QStringLiteral("abc"), QStringLiteral("abc"));
         QCOMPARE(r->fraPassword->lblEsito->text(), QStringLiteral("La password deve avere almeno 4 caratteri."));
         entra(v, QStringLiteral("maestra"), QStringLiteral("maestre"));
@@ -166,13 +161,10 @@ private slots:
                               "04/12/2026|09:05|Anna Bianchi|aula-1|Sottrazione|4. CALCOLO DEL NUMERO|1|19|20|OTTIMO|1 h 02 min 05 s",
                               "03/12/2026|11:00|Nicolò Rossi|aula-2|Addizione|1. CALCOLO DEL RISULTATO|2|9|10|OTTIMO|45 s",
                               "03/12/2026|09:30|Nicolò Rossi|aula-1|Addizione|1. CALCOLO DEL RISULTATO|1|14|20|BUONO|2 min 10 s"}));
-        {
-            const LetturaRegistro file(m_ambiente->percorsoRegistro());
-            const QStringList hash = file.righe(QStringLiteral("SELECT hash FROM password_insegnante"));
-            QVERIFY(hash.size() == 1 && hash[0].startsWith("$argon2id$") && !hash[0].contains("maestra"));
-        }
-        QVERIFY(!contenuto(m_ambiente->percorsoRegistro()).contains("maestra"));
-        QVERIFY(!contenuto(m_ambiente->percorsoRegistro() + "-wal").contains("maestra"));
+        const QString percorso = m_ambiente->percorsoRegistro();
+        QCOMPARE(LetturaRegistro(percorso).righe(QStringLiteral("SELECT hash LIKE '$argon2id$%' FROM password_insegnante")),
+                 QStringList{"1"});
+        QVERIFY(!(contenuto(percorso) + contenuto(percorso + "-wal")).contains("maestra"));
 
         Finestre::istanza().scarica(nomi::FrmValutazione);
         v = apri();

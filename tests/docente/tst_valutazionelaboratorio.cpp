@@ -49,16 +49,7 @@ private slots:
         m_ambiente = std::make_unique<AmbienteProva>();
         m_server = std::make_unique<ServerProva>();
         m_dialoghi = {};
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("semina"));
-            db.setHostName(ServerProva::host());
-            db.setPort(ServerProva::porta().toInt());
-            db.setUserName(qEnvironmentVariable("TARVELO_PG_SUPERUTENTE"));
-            db.setDatabaseName(m_server->database());
-            QVERIFY(db.open());
-            registroprova::semina(db, false);
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("semina"));
+        registroprova::semina(m_server->db(), false);
         m_ambiente->avviaRegistro(QString(), {m_server->fileConfigurazione()});
         QVERIFY(m_ambiente->attendiRegistro());
     }
