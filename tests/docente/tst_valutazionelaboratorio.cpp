@@ -99,6 +99,8 @@ private slots:
         }
         QSqlDatabase::removeDatabase(QStringLiteral("copia"));
         nominaEdElimina(apriConPassword(), m_dialoghi, [this](const QString &sql) { return m_server->righe(sql); });
+        if (QTest::currentTestFailed())
+            return;
         const LetturaRegistro file(m_ambiente->percorsoRegistro());
         QCOMPARE(file.righe(QStringLiteral("SELECT count(*) FROM serie WHERE id = 's5'")), QStringList{"0"});
     }
