@@ -38,7 +38,8 @@ QStringList leggiCsv(const QByteArray &byte)
 {
     if (!byte.startsWith("\xEF\xBB\xBF") || !byte.endsWith("\r\n"))
         return {};
-    return QString::fromUtf8(byte.mid(3)).replace(QLatin1Char(';'), QLatin1Char('|')).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    return QString::fromUtf8(byte.mid(3)).replace(QLatin1Char(';'), QLatin1Char('|')).split(QStringLiteral("\r\n"),
+                                                                                          Qt::SkipEmptyParts);
 }
 
 // Filters set and a column sorted one way (the register's own order: newest first), and the
@@ -117,7 +118,7 @@ private slots:
 
     // Without the password: the register's headings over today's series only, newest first,
     // nothing to change, the days fixed; the record's state at the top; a first password asked
-    // for twice. Every control can be reached by name.
+    // for twice. Every control can be reached by name. Then the password (below).
     void password()
     {
         FrmValutazione *v = apri();
@@ -207,8 +208,9 @@ private slots:
         QTableWidget *t = v->fraRegistro->tblOperazioni;
         QTRY_COMPARE(t->rowCount(), 20);
         const QStringList righe = celle(t->model());
-        QCOMPARE(QStringList({righe[0], righe[14]}), QStringList({"1|   1 +    1 = ...    R.2|2 esatta|1",
-                                     "15|  15 +    1 = ...    R.17*  16|17 errata, aiuto rifiutato / 16 esatta|15"}));
+        QCOMPARE(QStringList({righe[0], righe[14]}),
+                 QStringList({"1|   1 +    1 = ...    R.2|2 esatta|1",
+                              "15|  15 +    1 = ...    R.17*  16|17 errata, aiuto rifiutato / 16 esatta|15"}));
         QCOMPARE(v->fraAndamento->cmbAlunno->currentText(), QStringLiteral("nicolò rossi"));
     }
 
@@ -255,7 +257,8 @@ private slots:
         premi(v->optScelta[FrmValutazione::esporta]);
         QVERIFY(m_dialoghi.domande.last().endsWith(QStringLiteral("/registro-2026-12-05.csv")));
         QCOMPARE(m_ambiente->messaggi().last(), QStringLiteral("L'elenco è stato salvato in \"%1\".").arg(percorso));
-        const QString intestazioni = QStringLiteral("Data|Ora|Alunno|Computer|Operazione|Obiettivo|Livello|Esatte|Operazioni|Giudizio|Tempo totale");
+        const QString intestazioni =
+            QStringLiteral("Data|Ora|Alunno|Computer|Operazione|Obiettivo|Livello|Esatte|Operazioni|Giudizio|Tempo totale");
         QCOMPARE(leggiCsv(contenuto(percorso)), QStringList(intestazioni) + celle(r->tblRegistro->model()));
         QVERIFY(contenuto(percorso).contains("Nicol\xC3\xB2"));
 

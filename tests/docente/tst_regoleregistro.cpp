@@ -1,7 +1,7 @@
-// The rules of the teacher's view on a known register: a pupil's days for the
-// chart, the CSV lines of operations, which series a
-// deletion takes, the teacher's password hash. The rows under the register's
-// headings are read on the grading window itself.
+// The rules of the teacher's view on the known register as the record reads it
+// back: a pupil's days for the chart, the CSV lines of operations, which series
+// a deletion takes, the teacher's password hash. The rows under the register's
+// headings and the chart's page are read on the grading window itself.
 #include "registroprova.h"
 
 #include "support/tabella.h"
