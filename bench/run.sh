@@ -38,8 +38,8 @@ trap '[ -z "$relay" ] || kill "$relay"; tests/support/postgresql/server-privato.
       rm -rf "$lavoro"' EXIT
 mkdir -m 0700 "$lavoro/runtime" "$lavoro/lento"
 radice=$PWD
-bin="$radice/build-bench"
-dettagli="$bin/dettagli.txt"
+bin="$radice/build-bench/bin"
+dettagli="$radice/build-bench/dettagli.txt"
 
 psql=(psql -X -q -v ON_ERROR_STOP=1 -h "$TARVELO_PG_HOST" -p "$TARVELO_PG_PORTA" -U "$TARVELO_PG_SUPERUTENTE")
 "${psql[@]}" -d postgres -c 'CREATE DATABASE banco'

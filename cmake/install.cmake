@@ -9,6 +9,8 @@ set(TARVELO_ICONE ${TARVELO_DIST}/${TARVELO_ID}.svg)
 set(TARVELO_ICONE_DIR ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
 
 install(TARGETS TARVELO RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Where the program looks for its chart module, from its own folder.
+install(TARGETS tarvelo_grafico LIBRARY DESTINATION ${TARVELO_DIR_GRAFICO})
 install(FILES ${TARVELO_DIST}/${TARVELO_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${TARVELO_DIST}/${TARVELO_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${TARVELO_ICONE} DESTINATION ${TARVELO_ICONE_DIR}/scalable/apps)

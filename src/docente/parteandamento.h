@@ -4,21 +4,19 @@
 
 #include <QWidget>
 
+class GraficoAndamento;
 class ModelloRegistro;
 class PulsanteOpzione;
-class QCategoryAxis;
-class QChartView;
 class QComboBox;
 class QLabel;
-class QLineSeries;
 class QTableWidget;
-class QValueAxis;
 struct SerieRegistro;
 
 // The part of the grading window that shows a pupil's progress: for the
 // pupil and the operation chosen, a chart of the share of right answers and
 // of the seconds per operation day by day, with the levels under the days,
-// the pupil's table of the days, and "Stampa" for both on one page.
+// the pupil's table of the days, and "Stampa" for both on one page. Without
+// the chart's module the table and the printed page are still there.
 class ParteAndamento final : public QWidget
 {
     Q_OBJECT
@@ -36,21 +34,17 @@ public:
 
     QComboBox *cmbAlunno = nullptr;
     QComboBox *cmbOperazione = nullptr;
-    QChartView *grfAndamento = nullptr;
-    QLineSeries *serEsatte = nullptr;
-    QLineSeries *serSecondi = nullptr;
+    GraficoAndamento *grfAndamento = nullptr; // null without the chart's module
     QLabel *lblNessuno = nullptr;
     QTableWidget *tblGiorni = nullptr;
     PulsanteOpzione *cmdStampa = nullptr;
 
 private:
-    void costruisciGrafico();
     void aggiornaAlunni();
     void aggiorna();
-    void disegna();
+    /** What stands in the chart's place when there is no chart to show. */
+    QString testoSenzaGrafico(const QString &alunno) const;
 
     const ModelloRegistro &m_modello;
-    QCategoryAxis *m_giorni = nullptr;
-    QValueAxis *m_secondi = nullptr;
     std::vector<PuntoAndamento> m_punti;
 };

@@ -367,7 +367,18 @@ bool FrmOperativo::eventFilter(QObject *oggetto, QEvent *evento)
     if (oggetto == area() && evento->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(evento);
         if (!area()->childAt(mouse->position().toPoint()))
-            fraElaborazione->setVisible(!fraElaborazione->isVisible());
+            cambiaStatistiche();
     }
     return Finestra::eventFilter(oggetto, evento);
+}
+
+void FrmOperativo::cambiaStatistiche()
+{
+    fraElaborazione->setVisible(!fraElaborazione->isVisible());
+}
+
+QString FrmOperativo::azioneAccessibile() const
+{
+    return fraElaborazione->isVisible() ? QStringLiteral("Nascondi le statistiche")
+                                        : QStringLiteral("Mostra le statistiche");
 }

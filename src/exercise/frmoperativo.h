@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exercise/visualizzazione.h"
+#include "frame/accessibile.h"
 #include "frame/finestra.h"
 
 #include <array>
@@ -18,7 +19,7 @@ class Tastierino;
 // the keypad, judged, helped, timed and counted. The rules live in the core
 // (generatore, visualizzazione, risposta, serie); the window wires its
 // controls to them and shows what they leave in the shared state.
-class FrmOperativo final : public Finestra
+class FrmOperativo final : public Finestra, public Accessibile
 {
     Q_OBJECT
 
@@ -40,6 +41,14 @@ public:
     void SiSi();
     /** Help refused: the pupil tries again; the third refusal brings the intervention. */
     void NoNo();
+
+    /** A click on the window's background: the statistics panel shown if hidden, hidden if shown. */
+    void cambiaStatistiche();
+
+    // For assistive technology the background's click is the window's action.
+    QAccessible::Role ruoloAccessibile() const override { return QAccessible::Window; }
+    QString azioneAccessibile() const override;
+    void premiAccessibile() override { cambiaStatistiche(); }
 
     // Controls, named as the rest of the program knows them.
     std::array<QLabel *, 3> Label1{}; // header lines: objective, operation, level

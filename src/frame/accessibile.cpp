@@ -62,19 +62,17 @@ public:
         if (state().invisible)
             return {};
         QStringList azioni;
-        if (premibile())
-            azioni.append(pressAction());
+        if (!azionePropria().isEmpty())
+            azioni.append(azionePropria());
         return azioni + QAccessibleWidget::actionNames();
     }
 
     void doAction(const QString &azione) override
     {
-        if (azione != pressAction()) {
-            QAccessibleWidget::doAction(azione);
-            return;
-        }
-        if (premibile())
+        if (!azione.isEmpty() && azione == azionePropria())
             accessibile()->premiAccessibile();
+        else
+            QAccessibleWidget::doAction(azione);
     }
 
 private:
@@ -87,9 +85,14 @@ private:
         const Accessibile *a = accessibile();
         return !a || a->figliAccessibili();
     }
-    bool premibile() const
+    // The action that runs premiAccessibile: "Press" on a button, the control's own elsewhere;
+    // none while it cannot be used.
+    QString azionePropria() const
     {
-        return role() == QAccessible::PushButton && widget()->isEnabled() && widget()->isVisible();
+        const Accessibile *a = accessibile();
+        if (!a || !widget()->isEnabled() || !widget()->isVisible())
+            return {};
+        return role() == QAccessible::PushButton ? pressAction() : a->azioneAccessibile();
     }
 };
 

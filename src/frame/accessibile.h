@@ -30,6 +30,10 @@ public:
     /** Assistive technology's "Press" on a PushButton: what the mouse does to the control. It is
         offered only while the control is shown and enabled. */
     virtual void premiAccessibile() {}
+    /** For a control that is no button but still does something on a click (the exercise
+        window, whose background shows and hides the statistics): the name under which assistive
+        technology is offered premiAccessibile. Empty for none. */
+    virtual QString azioneAccessibile() const { return {}; }
     /** False for a control that speaks for its children: they are left out of what is read. */
     virtual bool figliAccessibili() const { return true; }
 };

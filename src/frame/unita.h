@@ -35,4 +35,10 @@ constexpr quint32 coloreDaBgr(quint32 bbggrr)
     return 0xFF000000u | (rosso << 16) | (verde << 8) | blu;
 }
 
+// Qt's 0xAARRGGBB back to 0x00BBGGRR.
+constexpr quint32 coloreInBgr(quint32 aarrggbb)
+{
+    return coloreDaBgr(aarrggbb) & 0x00FFFFFFu;
+}
+
 } // namespace unita

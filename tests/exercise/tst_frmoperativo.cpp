@@ -5,6 +5,7 @@
 
 #include "exercise/linea.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 
 using namespace prova;
@@ -153,6 +154,35 @@ private slots:
         const PannelloStatistiche *p = f->fraElaborazione;
         QCOMPARE(QStringList({p->LblTempoParziale->text(), p->LblTempoTotale->text(), modulo2().TempiEsercizi.valore(1)}),
                  QStringList({r.parziale, r.totale, QStringLiteral(" %1").arg(r.secondi)}));
+    }
+
+    // A click on the window's background, or its accessible action, hides the statistics and a
+    // second one shows them again; a click on a control leaves them as they are.
+    void statistiche_data()
+    {
+        QTest::addColumn<bool>("accessibile");
+        QTest::newRow("mouse") << false;
+        QTest::newRow("accessibility action") << true;
+    }
+    void statistiche()
+    {
+        QFETCH(bool, accessibile);
+        FrmOperativo *f = apri(1, 1);
+        QAccessibleInterface *finestra = QAccessible::queryAccessibleInterface(f);
+        const auto clic = [&] {
+            if (accessibile)
+                finestra->actionInterface()->doAction(finestra->actionInterface()->actionNames().value(0));
+            else
+                QTest::mouseClick(f->area(), Qt::LeftButton, {}, QPoint(2, 2));
+        };
+        QTest::mouseClick(f->frmNumero, Qt::LeftButton);
+        QVERIFY(f->fraElaborazione->isVisible());
+        QCOMPARE(finestra->actionInterface()->actionNames().value(0), QStringLiteral("Nascondi le statistiche"));
+        clic();
+        QVERIFY(!f->fraElaborazione->isVisible());
+        QCOMPARE(finestra->actionInterface()->actionNames().value(0), QStringLiteral("Mostra le statistiche"));
+        clic();
+        QVERIFY(f->fraElaborazione->isVisible());
     }
 
     // Twenty multiplications at level 4, every fourth wrong and helped: the counts; then only the notice, focused on "Stampa", whose keys act once while held;

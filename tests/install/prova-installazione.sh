@@ -22,6 +22,7 @@ sbaglio() { echo "ERRORE: $*" >&2; errori=$((errori + 1)); }
 # --- the files ---------------------------------------------------------------
 attesi=(
     usr/bin/TARVELO
+    "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/tarvelo/tarvelo_grafico.so"
     "usr/share/applications/$id.desktop"
     "usr/share/icons/hicolor/scalable/apps/$id.svg"
     "usr/share/metainfo/$id.metainfo.xml"
