@@ -89,6 +89,9 @@ public:
     }
     void esegui(const QString &sql, const QString &database = QString()) { righe(sql, database); }
 
+    // The superuser's connection to this database.
+    QSqlDatabase db() { return connessione(m_database); }
+
     // The server stopped, its data kept; started again.
     static bool pausa() { return script(QStringLiteral("pause")); }
     static bool riprendi() { return script(QStringLiteral("resume")); }
