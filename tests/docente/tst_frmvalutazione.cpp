@@ -169,7 +169,8 @@ private slots:
     }
 
     // A first password too short or typed differently is refused; one taken is kept only as
-    // its hash and opens every day. Later the wrong one is refused and the right one opens.
+    // its hash and opens every day. Later nothing typed asks for it, the wrong one is refused and
+    // the right one opens.
     void password()
     {
         FrmValutazione *v = apri();
@@ -194,6 +195,8 @@ private slots:
         v = apri();
         r = v->fraRegistro;
         QVERIFY(!r->completo() && !r->fraPassword->txtRipeti->isVisibleTo(v));
+        entra(v, QString());
+        QCOMPARE(r->fraPassword->lblEsito->text(), QStringLiteral("Scrivi la password dell'insegnante."));
         entra(v, QStringLiteral("Maestra"));
         QCOMPARE(r->fraPassword->lblEsito->text(), QStringLiteral("Password errata."));
         QCOMPARE(mostrate(r), QStringLiteral("s6,s5"));
