@@ -1,6 +1,7 @@
 #include "archivio.h"
 
 #include "dialetto.h"
+#include "istruzionisql.h"
 #include "postazione.h"
 #include "schema.h"
 
@@ -64,30 +65,12 @@ bool Archivio::esegui(const QString &istruzione)
 bool Archivio::esegui(const QString &istruzione, const QVariantList &valori)
 {
     QSqlQuery query(m_db);
-    bool riuscita = query.prepare(istruzione);
-    for (const QVariant &valore : valori)
-        query.addBindValue(valore);
-    riuscita = riuscita && query.exec();
-    if (!riuscita)
-        m_errore = query.lastError();
-    return riuscita;
+    return eseguiIstruzione(query, istruzione, valori, m_errore);
 }
 
 bool Archivio::inTransazione(const std::function<bool()> &lavoro)
 {
-    if (!m_db.transaction()) {
-        m_errore = m_db.lastError();
-        return false;
-    }
-    if (!lavoro()) {
-        m_db.rollback();
-        return false;
-    }
-    if (m_db.commit())
-        return true;
-    m_errore = m_db.lastError();
-    m_db.rollback();
-    return false;
+    return eseguiInTransazione(m_db, lavoro, m_errore);
 }
 
 int Archivio::versione()

@@ -2,6 +2,7 @@
 
 #include "datiregistro.h"
 #include "dialetto.h"
+#include "istruzionisql.h"
 
 #include "docente/filtroregistro.h"
 
@@ -74,27 +75,12 @@ QString Consultazione::dettaglio() const
 bool Consultazione::esegui(QSqlQuery &query, const QString &istruzione, const QVariantList &valori)
 {
     query.setForwardOnly(true);
-    bool riuscita = query.prepare(istruzione);
-    for (const QVariant &valore : valori)
-        query.addBindValue(valore);
-    riuscita = riuscita && query.exec();
-    if (!riuscita)
-        m_errore = query.lastError();
-    return riuscita;
+    return eseguiIstruzione(query, istruzione, valori, m_errore);
 }
 
 bool Consultazione::inTransazione(const std::function<bool()> &lavoro)
 {
-    if (!m_db.transaction()) {
-        m_errore = m_db.lastError();
-        return false;
-    }
-    if (lavoro() && m_db.commit())
-        return true;
-    if (m_db.lastError().isValid())
-        m_errore = m_db.lastError();
-    m_db.rollback();
-    return false;
+    return eseguiInTransazione(m_db, lavoro, m_errore);
 }
 
 std::optional<std::vector<SerieRegistro>> Consultazione::serie(const std::optional<QDateTime> &da)

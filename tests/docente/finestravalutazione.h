@@ -2,9 +2,11 @@
 
 // What the tests of the grading window share: opening it with its dialogs
 // answered by the test, typing a password, selecting series and reading the
-// register back.
+// register back, naming and deleting series on a computer's file or a lab's
+// server alike.
 
 #include "exercise/provafrmoperativo.h"
+#include "support/tabella.h"
 
 #include "docente/pannellopassword.h"
 #include "docente/parteregistro.h"
@@ -36,19 +38,6 @@ inline QString mostrate(const ParteRegistro *r)
     for (int i = 0; i < r->vista().rowCount(); ++i)
         id << r->vista().serie(i).id;
     return id.join(QLatin1Char(','));
-}
-
-// The cells of a table as shown, a row per line.
-inline QStringList celle(const QAbstractItemModel *modello)
-{
-    QStringList righe;
-    for (int r = 0; r < modello->rowCount(); ++r) {
-        QStringList riga;
-        for (int c = 0; c < modello->columnCount(); ++c)
-            riga << modello->index(r, c).data().toString();
-        righe << riga.join(QLatin1Char('|'));
-    }
-    return righe;
 }
 
 // The grading window on its register, read; its dialogs answer from d.
@@ -102,6 +91,36 @@ inline void seleziona(FrmValutazione *v, const QStringList &id)
         if (id.value(0) == v->fraRegistro->vista().serie(r).id)
             t->selectionModel()->setCurrentIndex(t->model()->index(r, 0), QItemSelectionModel::NoUpdate);
     }
+}
+
+// On the whole register: "Assegna nome" names the unnamed series selected, not the named one;
+// "Elimina" asks how many of the pupil's series go, whatever the spelling, and only a yes
+// deletes them with their operations, answers and names. leggi reads the record back, in SQL
+// both a file and a server understand.
+inline void nominaEdElimina(FrmValutazione *v, RisposteDialoghi &d, const std::function<QStringList(const QString &)> &leggi)
+{
+    ParteRegistro *r = v->fraRegistro;
+    d.nome = QStringLiteral("  Zoë   Neri ");
+    seleziona(v, {"s5"});
+    QVERIFY(!r->optAzioni[ParteRegistro::assegnaNome]->isEnabled());
+    seleziona(v, {"s4", "s5", "s6"});
+    prova::premi(r->optAzioni[ParteRegistro::assegnaNome]);
+    QCOMPARE(d.domande.last(), QStringLiteral("Il nome dell'alunno che ha svolto le 2 serie selezionate senza nome:"));
+    QTRY_VERIFY(r->lblConteggio->text() != caricamento && r->modello().serie(0).alunno == QStringLiteral("Zoë Neri"));
+    QCOMPARE(leggi(QStringLiteral("SELECT serie_id, nome FROM nomi WHERE nome LIKE 'Z%' ORDER BY serie_id")),
+             QStringList({"s4|Zoë Neri", "s6|Zoë Neri"}));
+    d.conferma = false;
+    seleziona(v, {"s2"});
+    prova::premi(r->optAzioni[ParteRegistro::elimina]);
+    QCOMPARE(d.domande.last(), QStringLiteral("Eliminare le 3 serie di Nicolò Rossi? Saranno cancellate per sempre dal registro."));
+    QCOMPARE(mostrate(r), QStringLiteral("s6,s5,s4,s3,s2,s1"));
+    d.conferma = true;
+    prova::premi(r->optAzioni[ParteRegistro::elimina]);
+    QTRY_COMPARE(mostrate(r), QStringLiteral("s6,s4,s3"));
+    QCOMPARE(leggi(QStringLiteral("SELECT id FROM serie ORDER BY id")), QStringList({"s3", "s4", "s6"}));
+    QCOMPARE(leggi(QStringLiteral("SELECT (SELECT count(*) FROM operazioni), (SELECT count(*) FROM risposte),"
+                                  " (SELECT count(*) FROM nomi)")),
+             QStringList{"39|48|3"});
 }
 
 } // namespace valutazioneprova

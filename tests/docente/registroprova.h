@@ -7,11 +7,14 @@
 // Italian short dates.
 
 #include "docente/filtroregistro.h"
-#include "docente/serieregistro.h"
+#include "record/consultazione.h"
+#include "record/dialetto.h"
+#include "record/schema.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <clocale>
@@ -56,29 +59,6 @@ inline QString riga(int i, bool esatta)
 {
     const QString risposte = esatta ? QString::number(i + 1) : QStringLiteral("%1*  %2").arg(i + 2).arg(i + 1);
     return QStringLiteral("  %1 +    1 = ...    R.%2").arg(i, 2).arg(risposte);
-}
-
-/** The series as the teacher's view reads them. */
-inline std::vector<SerieRegistro> serie()
-{
-    std::vector<SerieRegistro> elenco;
-    for (const Seme &s : semi) {
-        SerieRegistro r;
-        r.id = QString::fromLatin1(s.id);
-        r.inizio = QDateTime::fromString(QString::fromLatin1(s.inizio), Qt::ISODateWithMs).toLocalTime();
-        r.alunno = QString::fromUtf8(s.nome);
-        r.chiaveAlunno = chiaveRicerca(r.alunno);
-        r.computer = QString::fromLatin1(s.computer);
-        r.operazione = s.operazione;
-        r.obiettivo = s.obiettivo;
-        r.descrizioneObiettivo = QString::fromLatin1(descrizione(s.obiettivo));
-        r.livello = s.livello;
-        r.operazioni = s.operazioni;
-        r.esatte = s.esatte;
-        r.secondi = s.secondi;
-        elenco.push_back(r);
-    }
-    return elenco;
 }
 
 inline void esegui(QSqlQuery &q, const QString &sql, const QVariantList &valori)
@@ -132,6 +112,25 @@ inline void semina(const QString &percorso)
         semina(db, true);
     }
     QSqlDatabase::removeDatabase(QStringLiteral("semina"));
+}
+
+/** The series as the teacher's view reads them from a record file seeded with them. */
+inline std::vector<SerieRegistro> serie()
+{
+    QTemporaryDir cartella;
+    std::optional<std::vector<SerieRegistro>> elenco;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("lettura"));
+        db.setDatabaseName(cartella.filePath(QStringLiteral("registro")));
+        db.open();
+        for (int versione = 1; versione <= schema::versioneCorrente; ++versione)
+            for (const QString &sql : schema::passo(versione, dialettoSqlite()))
+                QSqlQuery(db).exec(sql);
+        semina(db, true);
+        elenco = Consultazione(db, dialettoSqlite(), true).serie();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("lettura"));
+    return elenco.value_or(std::vector<SerieRegistro>());
 }
 
 } // namespace registroprova

@@ -26,10 +26,7 @@ using namespace prova;
 
 namespace {
 
-QAccessibleInterface *interfaccia(QObject *oggetto)
-{
-    return QAccessible::queryAccessibleInterface(oggetto);
-}
+QAccessibleInterface *(*const interfaccia)(QObject *) = &QAccessible::queryAccessibleInterface;
 
 QString nome(QAccessibleInterface *nodo)
 {
@@ -86,17 +83,22 @@ frmInizio *inizio(bool pronto = false)
     return f;
 }
 
+// A window after a series of so many operations, 17 right in 20, by "nicolò".
 template <class Finestra>
-Finestra *conSerie(const QString &nome, int operazioni)
+Finestra *conSerie(const QString &nome, int operazioni = 20)
 {
     serieprova::riempi(operazioni, operazioni * 17 / 20);
     modulo2().NomeAlunno = QStringLiteral("nicolò");
     return apri<Finestra>(nome);
 }
 
-FrmStampaEsercizio *resoconto()
+// The report after a series of 20, with its name panel open or not.
+FrmStampaEsercizio *resoconto(bool conNome = false)
 {
-    return conSerie<FrmStampaEsercizio>(nomi::FrmStampaEsercizio, 20);
+    auto *f = conSerie<FrmStampaEsercizio>(nomi::FrmStampaEsercizio);
+    if (conNome)
+        f->EseguiScelta(1);
+    return f;
 }
 
 FrmEsemplicazione *esempi()
@@ -107,28 +109,22 @@ FrmEsemplicazione *esempi()
 
 // A window in a state: its buttons shown, in reading order ('-': disabled); where Tab goes
 // round (empty: the enabled buttons that take the focus); how many decorations it holds.
-struct Albero { const char *nome; QWidget *(*apri)(); const char *pulsanti, *tab; int decorazioni; };
+struct Albero { const char *nome; std::function<QWidget *()> apri; const char *pulsanti, *tab; int decorazioni; };
 const Albero alberi[] = {
-    {"start: one group of objectives", []() -> QWidget * { return inizio(); },
+    {"start: one group of objectives", [] { return inizio(); },
      "Cambia gli obiettivi|1. Calcolo del risultato|2. Calcolo di un termine|3. Calcolo del risultato o di un termine|"
      "-1. Numeri da 1 a 30|-2. Numeri da 30 a 60|-3. Numeri da 60 a 99|-4. Numeri da 1 a 99|-Avanti|Esci", "", 13},
-    {"start: the other group, ready", []() -> QWidget * { return inizio(true); },
+    {"start: the other group, ready", [] { return inizio(true); },
      "Cambia gli obiettivi|4. Calcolo di un termine|5. Calcolo del segno: = < >|6. Calcolo di un termine o del segno|"
      "1. Numeri da 1 a 30|2. Numeri da 30 a 60|3. Numeri da 60 a 99|4. Numeri da 1 a 99|Avanti|Esci", "", 13},
-    {"exercise: the keypad only", []() -> QWidget * { return esercizio(); },
-     "0|1|2|3|4|5|6|7|8|9|Cancella|Verifica|-Avanti|-Esco", "", 1},
+    {"exercise: the keypad only", [] { return esercizio(); }, "0|1|2|3|4|5|6|7|8|9|Cancella|Verifica|-Avanti|-Esco", "", 1},
     // The keys of this panel are the design's own: Tab stays.
-    {"exercise: the help question only", []() -> QWidget * { return esercizio(QStringLiteral("0V")); }, "SI|NO", "SI", 1},
-    {"report: the name panel",
-     []() -> QWidget * {
-         FrmStampaEsercizio *f = resoconto();
-         f->EseguiScelta(1);
-         return f;
-     },
-     "E S C I|SCRIVI IL NOME|STAMPA|ATTESTATO|AVANTI", "IMMETTI IL TUO NOME|AVANTI|E S C I|SCRIVI IL NOME|STAMPA|ATTESTATO", 0},
-    {"certificate of 9 operations", []() -> QWidget * { return conSerie<FrmAttestato>(nomi::FrmAttestato, 9); },
+    {"exercise: the help question only", [] { return esercizio(QStringLiteral("0V")); }, "SI|NO", "SI", 1},
+    {"report: the name panel", [] { return resoconto(true); }, "E S C I|SCRIVI IL NOME|STAMPA|ATTESTATO|AVANTI",
+     "IMMETTI IL TUO NOME|AVANTI|E S C I|SCRIVI IL NOME|STAMPA|ATTESTATO", 0},
+    {"certificate of 9 operations", [] { return conSerie<FrmAttestato>(nomi::FrmAttestato, 9); },
      "-STAMPA L'ATTESTATO|TORNA ALLA FINESTRA PRECEDENTE|FINE SESSIONE", "", 0},
-    {"worksheets, print buttons hidden", []() -> QWidget * { return finestraschede::apriSchede(); },
+    {"worksheets, print buttons hidden", [] { return finestraschede::apriSchede(); },
      "Calcola risultato|Calcola termine|Calcola risultato o termine|da 1 a 40|da 30 a 70|da 50 a 99|da 1 a 99|"
      "-VISUALIZZA SCHEDA ALUNNI|-VISUALIZZA SCHEDA DOCENTI|CANCELLA SCHEDA|ESCI", "", 0},
 };
@@ -169,38 +165,31 @@ QStringList fotografia(const AmbienteProva &ambiente)
 }
 
 // A window in a state and the control to press there; one of each kind of control and handler.
-struct Pressione { const char *nome; QWidget *(*controllo)(); };
+struct Pressione { const char *nome; std::function<QWidget *()> controllo; };
 const Pressione pressioni[] = {
-    {"start: an objective", []() -> QWidget * { return inizio()->Option1[1]; }},
-    {"start: Cambia gli obiettivi", []() -> QWidget * { return inizio()->lblCambiaOb; }},
-    {"start: Avanti opens the exercise", []() -> QWidget * { return inizio(true)->Option3[0]; }},
+    {"start: an objective", [] { return inizio()->Option1[1]; }},
+    {"start: Cambia gli obiettivi", [] { return inizio()->lblCambiaOb; }},
+    {"start: Avanti opens the exercise", [] { return inizio(true)->Option3[0]; }},
     // A Press is a whole press: the next one acts too.
-    {"keypad: a digit after a Press",
-     []() -> QWidget * {
-         FrmOperativo *f = esercizio();
-         azione(f->fraTastierino->Option2[1]);
-         return f->fraTastierino->Option2[2];
+    {"keypad: a digit after a Press", [] {
+         Tastierino *t = esercizio()->fraTastierino;
+         azione(t->Option2[1]);
+         return t->Option2[2];
      }},
-    {"keypad: Verifica", []() -> QWidget * { return esercizio(QStringLiteral("0"))->fraTastierino->Option2[Tastierino::verifica]; }},
-    {"help: SI", []() -> QWidget * { return esercizio(QStringLiteral("0V"))->fraAiuto->scelte[0]; }},
-    {"intervention: OK", []() -> QWidget * { return esercizio(QStringLiteral("0VN0VN0VN"))->optOK; }},
-    {"end of series: Stampa", []() -> QWidget * { return serieFinita()->fraAvviso->scelte[0]; }},
-    {"report: STAMPA", []() -> QWidget * { return resoconto()->Option1[2]; }},
-    {"name panel: AVANTI",
-     []() -> QWidget * {
-         FrmStampaEsercizio *f = resoconto();
-         f->EseguiScelta(1);
-         return f->fraNome->cmdAvanti;
-     }},
-    {"certificate: FINE SESSIONE", []() -> QWidget * { return conSerie<FrmAttestato>(nomi::FrmAttestato, 20)->Option5[2]; }},
+    {"keypad: Verifica", [] { return esercizio(QStringLiteral("0"))->fraTastierino->Option2[Tastierino::verifica]; }},
+    {"help: SI", [] { return esercizio(QStringLiteral("0V"))->fraAiuto->scelte[0]; }},
+    {"intervention: OK", [] { return esercizio(QStringLiteral("0VN0VN0VN"))->optOK; }},
+    {"end of series: Stampa", [] { return serieFinita()->fraAvviso->scelte[0]; }},
+    {"report: STAMPA", [] { return resoconto()->Option1[2]; }},
+    {"name panel: AVANTI", [] { return resoconto(true)->fraNome->cmdAvanti; }},
+    {"certificate: FINE SESSIONE", [] { return conSerie<FrmAttestato>(nomi::FrmAttestato)->Option5[2]; }},
     // The print button appears once its "VISUALIZZA" button has the focus, as a click gives it.
-    {"worksheets: VISUALIZZA SCHEDA ALUNNI",
-     []() -> QWidget * {
+    {"worksheets: VISUALIZZA SCHEDA ALUNNI", [] {
          FrmStampaSchede *f = finestraschede::apriSchede();
          premi(f->Option3[1]);
          return f->CmdSchedaAlunni;
      }},
-    {"examples: a row", []() -> QWidget * { return esempi()->frmEsempio[2]; }},
+    {"examples: a row", [] { return esempi()->frmEsempio[2]; }},
 };
 
 // Steps on 10 + 15 + 6 with the result unknown, after so many operations answered: how the

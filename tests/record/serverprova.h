@@ -95,6 +95,9 @@ public:
             QTest::qFail(qPrintable(sql + ": " + query.lastError().text()), __FILE__, __LINE__);
     }
 
+    // The superuser's connection to this database.
+    QSqlDatabase db() { return connessione(m_database); }
+
     // Every row of the query as its values joined by "|" (NULL as "-").
     QStringList righe(const QString &sql)
     {

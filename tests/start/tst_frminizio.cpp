@@ -50,24 +50,22 @@ constexpr Riepilogo riepiloghi[] = {
      "Livello n.2:         NUMERO MASSIMO da  30 a 60", "7-12 30-60"},
 };
 
-// The settings file before loading (none: no file); lblNomeOperazione after the program's
-// name, or "OPE" for the caption the window is built with; the frame's title; the file written back.
-struct FileLetto { const char *nome, *file; int operazione; const char *suffisso, *cornice, *riscritto; };
+// The settings file before loading (none: no file); the operation read; lblNomeOperazione after
+// the program's name, or "OPE" for the caption the window is built with; the frame's title; the
+// file written back. Then "Avanti": the exercise window opens, or a message names why not (empty:
+// none); the worksheet window's caption.
+struct FileLetto { const char *nome, *file; int operazione; const char *suffisso, *cornice, *riscritto, *avviso, *titoloSchede; };
 constexpr FileLetto fileLetti[] = {
-    {"first start, no file", "", 1, ".1", "OBIETTIVI 1", " 1  1 \r\n"},
-    {"2 2: subtraction, group 2", "2 2", 2, ".2", "OBIETTIVI 2", " 2  2 \r\n"},
-    {"group 7 leaves the captions as built", " 3  7 \r\n", 3, "OPE", "OBIETTIVI", " 3  7 \r\n"},
-};
-
-// The operation in the settings file, then "Avanti" after an objective and a level: the exercise
-// window opens, or a message names why not (empty: none). The worksheet window's caption then.
-struct OperazioneLetta { const char *nome, *file, *avviso, *titoloSchede; };
-constexpr OperazioneLetta operazioniLette[] = {
-    {"3 trains multiplication", " 3  1 \r\n", "", "VEVIDUVIV - SOTTRAZIONI"},
-    {"4 is for the worksheets only", " 4  1 \r\n", "L'operazione 4 scritta in %1 serve solo per le schede", "MOLTIPLICAZIONI"},
-    {"7 is for the worksheets only", "7,2", "L'operazione 7 scritta in %1 serve solo per le schede",
-     "VEVIDUVIV - SOTTRAZIONI - MOLTIPLICAZIONI - DIVISIONI"},
-    {"0 is no operation", " 0  1 \r\n", "L'operazione 0 scritta in %1 non esiste.", "STAMPA SCHEDE"},
+    {"first start, no file", "", 1, ".1", "OBIETTIVI 1", " 1  1 \r\n", "", "VEVIDUVIV"},
+    {"2 2: subtraction, group 2", "2 2", 2, ".2", "OBIETTIVI 2", " 2  2 \r\n", "", "SOTTRAZIONI"},
+    {"group 7 leaves the captions as built; 3 trains multiplication", " 3  7 \r\n", 3, "OPE", "OBIETTIVI", " 3  7 \r\n", "",
+     "VEVIDUVIV - SOTTRAZIONI"},
+    {"4 is for the worksheets only", " 4  1 \r\n", 4, ".1", "OBIETTIVI 1", " 4  1 \r\n",
+     "L'operazione 4 scritta in %1 serve solo per le schede", "MOLTIPLICAZIONI"},
+    {"7 is for the worksheets only", "7,2", 7, ".2", "OBIETTIVI 2", " 7  2 \r\n",
+     "L'operazione 7 scritta in %1 serve solo per le schede", "VEVIDUVIV - SOTTRAZIONI - MOLTIPLICAZIONI - DIVISIONI"},
+    {"0 is no operation", " 0  1 \r\n", 0, ".1", "OBIETTIVI 1", " 0  1 \r\n", "L'operazione 0 scritta in %1 non esiste.",
+     "STAMPA SCHEDE"},
 };
 
 // The export's proposed file: with a Documents folder in the home folder or without.
@@ -102,17 +100,6 @@ FrmValutazione *apriValutazione()
     return qobject_cast<FrmValutazione *>(Finestre::istanza().mostra(nomi::FrmValutazione));
 }
 
-QStringList righeTabella(const QTableWidget *tabella)
-{
-    QStringList righe;
-    for (int r = 0; r < tabella->rowCount(); ++r) {
-        QStringList celle;
-        for (int c = 0; c < tabella->columnCount(); ++c)
-            celle.append(tabella->item(r, c)->text());
-        righe.append(celle.join(QLatin1Char('|')));
-    }
-    return righe;
-}
 // The grades from the best down: as listed, and the least share of right answers that earns each.
 struct Grado { const char *nome, *voto, *punteggio, *quota; int percento; };
 constexpr Grado scalaVoti[] = {
@@ -153,11 +140,16 @@ private slots:
     }
     void cleanup() { m_ambiente.reset(); }
 
-    // A level only after an objective, "Avanti" only after a level; keys never act. "Stampa
-    // schede" is usable once the curtains are open.
+    // A level only after an objective, "Avanti" only after a level; keys never act. The curtains
+    // open only once they have been seen closed (loaded and not shown, they stay where they are);
+    // "Stampa schede" is usable once they are open.
     void avantiASuoTempo()
     {
-        frmInizio *f = carica();
+        auto *f = static_cast<frmInizio *>(Finestre::istanza().carica(nomi::frmInizio));
+        const int chiusa = f->Picture1->width();
+        QTest::qWait(100);
+        QVERIFY(f->Picture1->width() == chiusa && !f->tendineAperte());
+        carica();
         QVERIFY(!f->mnuSchede->isEnabled() && !f->tendineAperte());
         QVERIFY(f->Frame1->isEnabled() && !f->Frame2->isEnabled() && !f->Frame3->isEnabled());
         premi(f->Option2[0]);
@@ -175,20 +167,7 @@ private slots:
         premi(f->Option3[0]);
         QVERIFY(Finestre::istanza().caricata(nomi::FrmOperativo) && Finestre::istanza().caricata(nomi::frmInizio));
         QTRY_VERIFY_WITH_TIMEOUT(f->tendineAperte(), 10000);
-        QVERIFY(f->mnuSchede->isEnabled());
-    }
-
-    // The curtains open only once they have been seen closed: loaded and not shown, they stay
-    // where they are.
-    void tendineVisteChiuse()
-    {
-        auto *f = static_cast<frmInizio *>(Finestre::istanza().carica(nomi::frmInizio));
-        const int chiusa = f->Picture1->width();
-        QTest::qWait(100);
-        QVERIFY(f->Picture1->width() == chiusa && !f->tendineAperte());
-        carica();
-        QTRY_VERIFY_WITH_TIMEOUT(f->tendineAperte(), 10000);
-        QVERIFY(f->Picture1->width() < chiusa);
+        QVERIFY(f->mnuSchede->isEnabled() && f->Picture1->width() < chiusa);
     }
 
     void riepilogo_data() { righeDa(riepiloghi); }
@@ -214,7 +193,9 @@ private slots:
     void fileLetto_data() { righeDa(fileLetti); }
 
     // The settings file read at loading and written back; "Cambia gli obiettivi" alternates the
-    // groups (an unknown one becomes 1), empties the choices and writes the file.
+    // groups (an unknown one becomes 1), empties the choices and writes the file. "Avanti" with
+    // an operation the exercise window cannot train opens nothing and says why; the file keeps
+    // its bytes and the worksheet window works with that operation.
     void fileLetto()
     {
         const FileLetto &r = rigaDi(fileLetti);
@@ -239,29 +220,15 @@ private slots:
                               QStringLiteral("OBIETTIVI %1").arg(gruppo), "Obiettivo", "Livello"}));
         QVERIFY(!f->Frame2->isEnabled() && !f->Frame3->isEnabled());
         QCOMPARE(fileLivelli(), QStringLiteral(" %1  %2 \r\n").arg(r.operazione).arg(gruppo).toLatin1());
-    }
 
-    void operazioneLetta_data() { righeDa(operazioniLette); }
-
-    // "Avanti" with an operation the exercise window cannot train opens nothing and says why;
-    // the file keeps its bytes and the worksheet window works with that operation.
-    void operazioneLetta()
-    {
-        const OperazioneLetta &r = rigaDi(operazioniLette);
-        const QByteArray file(r.file);
-        QFile dat(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName() + QStringLiteral(".dat"));
-        QVERIFY(dat.open(QIODevice::WriteOnly) && dat.write(file) == file.size());
-        dat.close();
-        frmInizio *f = carica();
-        premi(f->Option1[f->gruppoObiettivi() == 2 ? 3 : 0]);
+        premi(f->Option1[gruppo == 2 ? 3 : 0]);
         premi(f->Option2[0]);
         premi(f->Option3[0]);
         const QString avviso = *r.avviso ? QString::fromUtf8(r.avviso).arg(dat.fileName()) : QString();
         QCOMPARE(Finestre::istanza().caricata(nomi::FrmOperativo), avviso.isEmpty());
         QCOMPARE(m_ambiente->messaggi().size(), avviso.isEmpty() ? 0 : 1);
         QVERIFY(avviso.isEmpty() || m_ambiente->messaggi().constFirst().startsWith(avviso));
-        const int operazione = modulo2().Operazione;
-        QCOMPARE(fileLivelli(), QStringLiteral(" %1  %2 \r\n").arg(operazione).arg(f->gruppoObiettivi()).toLatin1());
+        QCOMPARE(fileLivelli(), QStringLiteral(" %1  %2 \r\n").arg(r.operazione).arg(gruppo).toLatin1());
         QTRY_VERIFY_WITH_TIMEOUT(f->mnuSchede->isEnabled(), 10000);
         f->mnuSchede->trigger();
         auto *schede = qobject_cast<FrmStampaSchede *>(Finestre::istanza().trova(nomi::FrmStampaSchede));
@@ -272,8 +239,8 @@ private slots:
         QTest::mouseClick(schede->CmdSchedaAlunni, Qt::LeftButton);
         // Each operation writes its own signs; 0 writes no line.
         const QString riga = schede->LblOp[1]->text();
-        QCOMPARE(riga.isEmpty(), operazione == 0);
-        QVERIFY2(operazione != 4 || riga.contains(QLatin1String(" x ")), qPrintable(riga));
+        QCOMPARE(riga.isEmpty(), r.operazione == 0);
+        QVERIFY2(r.operazione != 4 || riga.contains(QLatin1String(" x ")), qPrintable(riga));
     }
 
     void esci_data() { righeDa(uscite); }
@@ -300,8 +267,9 @@ private slots:
 
     void scala_data() { righeDa(scalaVoti); }
 
-    // The row on screen, and the certificate agreeing with it: at 10 and at 100
-    // operations the least share it names earns its grade, one answer fewer does not.
+    // The row on screen, and the certificate agreeing with it: at 10 and at 100 operations the
+    // least share it names earns its grade, one answer fewer does not. With no series: the notice
+    // and no "Esporta"; "Chiudi" unloads the window.
     void scala()
     {
         const Grado &r = rigaDi(scalaVoti);
@@ -316,24 +284,31 @@ private slots:
             QCOMPARE(ValutazioneDaPunteggio(Punteggio(esatte, operazioni)), riga.at(0));
             QVERIFY(esatte == 0 || ValutazioneDaPunteggio(Punteggio(esatte - 1, operazioni)) != riga.at(0));
         }
-    }
-
-    // With no series: the notice and no "Esporta"; "Chiudi" unloads the window.
-    void nessunaSerie()
-    {
-        FrmValutazione *v = apriValutazione();
-        QCOMPARE(v->tblSerie->rowCount(), 0);
-        QVERIFY(v->lblNessunaSerie->isVisibleTo(v) && !v->optScelta[FrmValutazione::esporta]->isEnabled());
+        QVERIFY(v->tblSerie->rowCount() == 0 && v->lblNessunaSerie->isVisibleTo(v));
+        QVERIFY(!v->optScelta[FrmValutazione::esporta]->isEnabled());
         premi(v->optScelta[FrmValutazione::chiudi]);
         QVERIFY(!Finestre::istanza().caricata(nomi::FrmValutazione));
     }
 
+    void salvataggio_data() { righeDa(proposte); }
+
     // A window opened before a finished and a restarted series lists them once activated again.
-    // A failed save names the place and why in a message and loses nothing: the list stays and
-    // then saves elsewhere, which a message confirms, in UTF-8 after a byte order mark, a field
-    // with a semicolon or a quote quoted, its quotes doubled.
+    // The export starts in Documents, or in the home folder; cancelling saves nothing and says
+    // nothing. A failed save names the place and why in a message and loses nothing: the list
+    // stays and then saves elsewhere, which a message confirms, in UTF-8 after a byte order mark,
+    // a field with a semicolon or a quote quoted, its quotes doubled.
     void salvataggio()
     {
+        const Proposta &r = rigaDi(proposte);
+        const QString casa = m_ambiente->cartella() + QStringLiteral("/casa");
+        QVERIFY(QDir().mkpath(casa + (r.documenti ? "/Documents" : "")));
+        const QByteArray primaCasa = qgetenv("HOME"), primaConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(casa));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(casa + "/.config"));
+        const auto ripristina = qScopeGuard([&] {
+            qputenv("HOME", primaCasa);
+            qputenv("XDG_CONFIG_HOME", primaConfig);
+        });
         const QString percorso = m_ambiente->cartella() + QStringLiteral("/manca/serie.csv");
         // The clock starts at 10:00:00 on 5 December 2026.
         const QString data = dataBreve(m_ambiente->orologio().oggi());
@@ -349,17 +324,25 @@ private slots:
         rispondi(f, 3, 3);
         QEvent attivazione(QEvent::WindowActivate);
         QApplication::sendEvent(v, &attivazione);
-        QCOMPARE(righeTabella(v->tblSerie), righe);
+        QCOMPARE(celle(v->tblSerie->model()), righe);
         QVERIFY(!v->lblNessunaSerie->isVisibleTo(v));
-        v->dialoghi.file = [&](const QString &) { return percorso; };
+        QString proposto, scelto; // none chosen: cancelled
+        v->dialoghi.file = [&](const QString &file) {
+            proposto = file;
+            return scelto;
+        };
+        premi(v->optScelta[FrmValutazione::esporta]);
+        QCOMPARE(proposto, casa + '/' + QLatin1String(r.file));
+        QCOMPARE(m_ambiente->messaggi(), QStringList());
+        scelto = percorso;
         premi(v->optScelta[FrmValutazione::esporta]);
         QCOMPARE(m_ambiente->messaggi(), QStringList(QStringLiteral("Non è stato possibile salvare l'elenco in \"%1\": la "
                                                                    "cartella %2 non esiste. Scegli un'altra cartella.")
                                                                 .arg(percorso, QFileInfo(percorso).path())));
-        QCOMPARE(righeTabella(v->tblSerie), righe);
+        QCOMPARE(celle(v->tblSerie->model()), righe);
 
         QFile buono(m_ambiente->cartella() + QStringLiteral("/serie è.csv"));
-        v->dialoghi.file = [&](const QString &) { return buono.fileName(); };
+        scelto = buono.fileName();
         premi(v->optScelta[FrmValutazione::esporta]);
         QCOMPARE(m_ambiente->messaggi().last(), QStringLiteral("L'elenco è stato salvato in \"%1\".").arg(buono.fileName()));
         QVERIFY(buono.open(QIODevice::ReadOnly));
@@ -368,35 +351,6 @@ private slots:
                               + data + ";in corso;\"UNITÀ; \"\"PIÙ\"\"\";1;3;3;15;OTTIMO;"
                                        "Nessun attestato: meno di 10 operazioni\r\n";
         QCOMPARE(buono.readAll(), QByteArray("\xEF\xBB\xBF") + testo.toUtf8());
-    }
-
-    void proposta_data() { righeDa(proposte); }
-
-    // The export starts in Documents, or in the home folder; cancelling saves nothing and says nothing.
-    void proposta()
-    {
-        const Proposta &r = rigaDi(proposte);
-        const QString casa = m_ambiente->cartella() + QStringLiteral("/casa");
-        QVERIFY(QDir().mkpath(casa + (r.documenti ? "/Documents" : "")));
-        const QByteArray primaCasa = qgetenv("HOME"), primaConfig = qgetenv("XDG_CONFIG_HOME");
-        qputenv("HOME", QFile::encodeName(casa));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(casa + "/.config"));
-        const auto ripristina = qScopeGuard([&] {
-            qputenv("HOME", primaCasa);
-            qputenv("XDG_CONFIG_HOME", primaConfig);
-        });
-        registroSerie().inizia(modulo2(), m_ambiente->orologio());
-        modulo2().NumeroOperazioni = 1;
-        registroSerie().aggiorna(modulo2());
-        FrmValutazione *v = apriValutazione();
-        QString proposto;
-        v->dialoghi.file = [&proposto](const QString &file) {
-            proposto = file;
-            return QString();
-        };
-        premi(v->optScelta[FrmValutazione::esporta]);
-        QCOMPARE(proposto, casa + '/' + QLatin1String(r.file));
-        QCOMPARE(m_ambiente->messaggi(), QStringList());
     }
 
     void senzaEsempi_data() { righeDa(::senzaEsempi); }

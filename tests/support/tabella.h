@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QAbstractItemModel>
+#include <QStringList>
 #include <QTest>
 
 #include <cstddef>
@@ -19,4 +21,17 @@ const Riga &rigaDi(const Riga (&tabella)[N])
 {
     QFETCH(int, riga);
     return tabella[riga];
+}
+
+// The cells of a table as shown, a row per line, joined by "|".
+inline QStringList celle(const QAbstractItemModel *modello)
+{
+    QStringList righe;
+    for (int r = 0; r < modello->rowCount(); ++r) {
+        QStringList riga;
+        for (int c = 0; c < modello->columnCount(); ++c)
+            riga << modello->index(r, c).data().toString();
+        righe << riga.join(QLatin1Char('|'));
+    }
+    return righe;
 }
