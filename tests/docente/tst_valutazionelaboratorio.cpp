@@ -116,7 +116,7 @@ private slots:
         ParteRegistro *r = v->fraRegistro;
         QVERIFY(ServerProva::pausa());
         r->carica();
-        QTRY_VERIFY(v->lblStato->text().endsWith(QStringLiteral(") non risponde.")));
+        QTRY_VERIFY(v->lblStato->text().endsWith(QStringLiteral(") non risponde; controlla che sia acceso e collegato alla rete.")));
         QVERIFY2(v->lblStato->text().startsWith(QStringLiteral("Il registro non si può leggere: il server del laboratorio (database ")
                                                 + m_server->database()),
                  qPrintable(v->lblStato->text()));
