@@ -1,6 +1,7 @@
 #include "barrafiltri.h"
 
 #include "docente/serieregistro.h"
+#include "frame/orologio.h"
 #include "frame/servizi.h"
 
 #include <QCheckBox>
@@ -15,7 +16,7 @@ namespace {
 QDateEdit *campoData(QWidget *padre, const QString &nome)
 {
     auto *data = new QDateEdit(servizi().orologio->oggi(), padre);
-    data->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    data->setDisplayFormat(formatoDataBreve());
     data->setCalendarPopup(true);
     data->setAccessibleName(nome);
     data->setEnabled(false);

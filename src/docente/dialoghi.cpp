@@ -1,6 +1,7 @@
 #include "dialoghi.h"
 
 #include "frame/modulo2.h"
+#include "frame/orologio.h"
 
 #include <QDateEdit>
 #include <QDialog>
@@ -51,7 +52,7 @@ QDate giorno(QWidget *padre, const QString &domanda, const QDate &proposta)
     auto *disposizione = new QVBoxLayout(&dialogo);
     auto *etichetta = new QLabel(domanda, &dialogo);
     auto *data = new QDateEdit(proposta, &dialogo);
-    data->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    data->setDisplayFormat(formatoDataBreve());
     data->setCalendarPopup(true);
     etichetta->setBuddy(data);
     auto *pulsanti = new QDialogButtonBox(&dialogo);

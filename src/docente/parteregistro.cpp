@@ -233,6 +233,12 @@ void ParteRegistro::filtra()
 
 void ParteRegistro::controllaPassword(const QString &password, const QString &ripetuta)
 {
+    // Nothing typed: nothing to check, neither in the file nor on the server (which would
+    // turn it down without a word, leaving the panel waiting).
+    if (password.isEmpty() && fraPassword->modo() != PannelloPassword::Modo::nuova) {
+        fraPassword->mostraEsito(QStringLiteral("Scrivi la password dell'insegnante."));
+        return;
+    }
     if (m_laboratorio) {
         // The server checks it when it is asked for the register.
         m_accesso.password = password;

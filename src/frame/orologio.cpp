@@ -6,6 +6,8 @@
 #include <cmath>
 #include <ctime>
 
+#include <langinfo.h>
+
 float OrologioDiSistema::secondiDallaMezzanotte() const
 {
     return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
@@ -29,6 +31,31 @@ QString dataBreve(const QDate &data)
     char testo[128];
     const std::size_t lunghezza = std::strftime(testo, sizeof testo, "%x", &giorno);
     return QString::fromLocal8Bit(testo, static_cast<qsizetype>(lunghezza));
+}
+
+QString formatoDataBreve()
+{
+    // The C library's "%x" format, its fields turned into Qt's; any field but day, month and
+    // year keeps the Italian order.
+    const QString formatoC = QString::fromLocal8Bit(nl_langinfo(D_FMT));
+    QString formato;
+    for (qsizetype i = 0; i < formatoC.size(); ++i) {
+        const QChar c = formatoC.at(i);
+        if (c != QLatin1Char('%')) {
+            formato += c.isLetter() ? QStringLiteral("'%1'").arg(c) : QString(c);
+            continue;
+        }
+        const QChar campo = ++i < formatoC.size() ? formatoC.at(i) : QChar();
+        if (campo == QLatin1Char('d') || campo == QLatin1Char('e'))
+            formato += QStringLiteral("dd");
+        else if (campo == QLatin1Char('m'))
+            formato += QStringLiteral("MM");
+        else if (campo == QLatin1Char('Y') || campo == QLatin1Char('y'))
+            formato += QStringLiteral("yyyy");
+        else
+            return QStringLiteral("dd/MM/yyyy");
+    }
+    return formato;
 }
 
 QDateTime adesso(const Orologio &orologio)

@@ -33,3 +33,8 @@ QDateTime adesso(const Orologio &orologio);
 /** The date in the system's short date format for the user's LC_TIME, as printed on the
     report and the certificate: 06/12/2026 under it_IT, 12/06/2026 under en_US, 12/06/26 under C. */
 QString dataBreve(const QDate &data);
+
+/** The same order of day, month and year as a display format for Qt's date fields: dd/MM/yyyy
+    under it_IT, MM/dd/yyyy under en_US and C. The year is always four digits, which a date
+    field reads back without guessing the century. */
+QString formatoDataBreve();

@@ -186,7 +186,9 @@ QString motivoServer(Guasto guasto, const ConfigurazioneServer &c, const QString
     QString frase;
     switch (guasto) {
     case Guasto::serverIrraggiungibile:
-        frase = QStringLiteral("Il server del laboratorio (%1) non risponde").arg(server);
+        frase = QStringLiteral("Il server del laboratorio (%1) non risponde; controlla che sia acceso e collegato alla "
+                               "rete")
+                    .arg(server);
         break;
     case Guasto::serverPassword:
         frase = QStringLiteral("Il server del laboratorio (%1) rifiuta la password del ruolo %2").arg(server, ruolo);

@@ -146,7 +146,8 @@ private slots:
 
         // A first password too short or typed differently is refused; one taken is kept only as
         // its hash and opens every day, each series a row in local time: no name "(senza nome)",
-        // under 10 operations no grade. Later the wrong one is refused and the right one opens.
+        // under 10 operations no grade. Later nothing typed asks for it, the wrong one is refused
+        // and the right one opens.
         entra(v, QStringLiteral("abc"), QStringLiteral("abc"));
         QCOMPARE(r->fraPassword->lblEsito->text(), QStringLiteral("La password deve avere almeno 4 caratteri."));
         entra(v, QStringLiteral("maestra"), QStringLiteral("maestre"));
@@ -170,6 +171,8 @@ private slots:
         v = apri();
         r = v->fraRegistro;
         QVERIFY(!r->completo() && !r->fraPassword->txtRipeti->isVisibleTo(v));
+        entra(v, QString());
+        QCOMPARE(r->fraPassword->lblEsito->text(), QStringLiteral("Scrivi la password dell'insegnante."));
         entra(v, QStringLiteral("Maestra"));
         QCOMPARE(r->fraPassword->lblEsito->text(), QStringLiteral("Password errata."));
         QCOMPARE(mostrate(r), QStringLiteral("s6,s5"));

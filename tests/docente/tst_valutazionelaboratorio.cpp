@@ -59,8 +59,9 @@ private slots:
         m_server.reset();
     }
 
-    // Without the password nothing of the server is shown, and nothing asked of it; the server
-    // refuses a wrong password, which is said; the right one shows every series.
+    // Without the password nothing of the server is shown, and nothing asked of it; Entra with
+    // nothing typed asks for it; the server refuses a wrong password, which is said; the right
+    // one shows every series.
     void password()
     {
         FrmValutazione *v = apri(m_dialoghi);
@@ -69,6 +70,8 @@ private slots:
         QVERIFY(r->fraPassword->isVisibleTo(v) && !r->fraPassword->txtRipeti->isVisibleTo(v));
         QCOMPARE(r->lblAmbito->text(), QStringLiteral("Il registro del laboratorio si vede con la password dell'insegnante."));
         QCOMPARE(mostrate(r), QString());
+        entra(v, QString());
+        QCOMPARE(r->fraPassword->lblEsito->text(), QStringLiteral("Scrivi la password dell'insegnante."));
         entra(v, QStringLiteral("sbagliata"));
         QVERIFY2(r->fraPassword->lblEsito->text().startsWith(QStringLiteral("Il server del laboratorio"))
                      && r->fraPassword->lblEsito->text().contains(QStringLiteral("rifiuta la password del ruolo tarvelo_docente")),
@@ -113,7 +116,7 @@ private slots:
         ParteRegistro *r = v->fraRegistro;
         QVERIFY(ServerProva::pausa());
         r->carica();
-        QTRY_VERIFY(v->lblStato->text().endsWith(QStringLiteral(") non risponde.")));
+        QTRY_VERIFY(v->lblStato->text().endsWith(QStringLiteral(") non risponde; controlla che sia acceso e collegato alla rete.")));
         QVERIFY2(v->lblStato->text().startsWith(QStringLiteral("Il registro non si può leggere: il server del laboratorio (database ")
                                                 + m_server->database()),
                  qPrintable(v->lblStato->text()));

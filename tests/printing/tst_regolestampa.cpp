@@ -139,12 +139,12 @@ constexpr Barra barre[] = {
     {"report: 5 is not held", true, "5", 0, 1},
     {"certificate: any character is held", false, "a", 0, -1},
 };
-// The short date of 6 December 2026 by the user's LC_TIME.
-struct DataLocale { const char *nome, *locale, *attesa; };
+// The short date of 6 December 2026 by the user's LC_TIME, and the date fields' format.
+struct DataLocale { const char *nome, *locale, *attesa, *formato; };
 constexpr DataLocale dateLocali[] = {
-    {"it_IT: day first, four-digit year", "it_IT.UTF-8", "06/12/2026"},
-    {"en_US: month first", "en_US.UTF-8", "12/06/2026"},
-    {"C: month first, two-digit year", "C", "12/06/26"},
+    {"it_IT: day first, four-digit year", "it_IT.UTF-8", "06/12/2026", "dd/MM/yyyy"},
+    {"en_US: month first", "en_US.UTF-8", "12/06/2026", "MM/dd/yyyy"},
+    {"C: month first, two-digit year", "C", "12/06/26", "MM/dd/yyyy"},
 };
 } // namespace
 
@@ -198,7 +198,8 @@ private slots:
 
     void dataDelSistema_data() { righeDa(dateLocali); }
 
-    // The date on the certificate and in the report's header follows LC_TIME, not Qt's locale.
+    // The date on the certificate and in the report's header follows LC_TIME, not Qt's locale;
+    // so do the teacher's date fields.
     void dataDelSistema()
     {
         const DataLocale &r = rigaDi(dateLocali);
@@ -215,6 +216,7 @@ private slots:
         const Resoconto resoconto = resocontoDaModulo2(m, giorno);
         StampaIntestazione(stampante, resoconto.nomeAlunno, resoconto.data);
         QCOMPARE(stampante.testi(), QStringList("Nome Eva    Data di stampa " + attesa));
+        QCOMPARE(formatoDataBreve(), QLatin1String(r.formato));
     }
 
     // Read aloud, the certificate is its lines in order, the empty ones (no name) left out.
