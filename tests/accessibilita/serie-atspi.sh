@@ -61,7 +61,10 @@ attendi 100 sh -c 'dbus-send --session --print-reply --dest=org.freedesktop.DBus
     org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus | grep -q true' \
     || salta "the accessibility bus did not start: $(cat "$cartella/a11y.log")"
 
+# The program's settings file, class record and configuration all in the
+# test's folder: the user's own record never gets the test's series.
 mkdir "$cartella/programma"
+export XDG_DATA_HOME=$cartella/dati XDG_CONFIG_HOME=$cartella/configurazione
 (cd "$cartella/programma" && QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb exec "$programma") \
     >"$cartella/programma.log" 2>&1 &
 pid=$!
