@@ -42,6 +42,11 @@ QString nome(QWidget *padre, const QString &domanda)
     dialogo.setLabelText(domanda);
     dialogo.setOkButtonText(QStringLiteral("Assegna"));
     dialogo.setCancelButtonText(QStringLiteral("Annulla"));
+    // "Assegna" only once a name is written: a blank one would name nothing without a word.
+    QPushButton *assegna = dialogo.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    assegna->setEnabled(false);
+    QObject::connect(&dialogo, &QInputDialog::textValueChanged, assegna,
+                     [assegna](const QString &testo) { assegna->setEnabled(!testo.simplified().isEmpty()); });
     return dialogo.exec() == QDialog::Accepted ? dialogo.textValue() : QString();
 }
 

@@ -15,7 +15,7 @@ struct Dialoghi final
     std::function<QString(const QString &proposto)> file;
     /** A question answered "Sì" (true) or "No". */
     std::function<bool(const QString &domanda)> conferma;
-    /** A pupil's name; empty when cancelled. */
+    /** A pupil's name; empty when cancelled (a blank name cannot be confirmed). */
     std::function<QString(const QString &domanda)> nome;
     /** A day, proposta first; null when cancelled. */
     std::function<QDate(const QString &domanda, const QDate &proposta)> giorno;

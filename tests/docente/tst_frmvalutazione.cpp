@@ -10,6 +10,7 @@
 #include "support/tabella.h"
 
 #include "docente/barrafiltri.h"
+#include "docente/dialoghi.h"
 #include "docente/graficoandamento.h"
 #include "docente/parteandamento.h"
 
@@ -17,8 +18,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QInputDialog>
+#include <QPushButton>
 #include <QSemaphore>
 #include <QTableWidget>
+#include <QTimer>
 
 using namespace prova;
 using namespace valutazioneprova;
@@ -360,6 +365,24 @@ private slots:
         QSqlDatabase::removeDatabase(QStringLiteral("detentore"));
         QTRY_COMPARE(mostrate(v->fraRegistro), QStringLiteral("s6,s5"));
         QVERIFY(v->lblStato->text().startsWith(QStringLiteral("Registro in ordine")));
+    }
+
+    // The real name dialog: "Assegna" stays off while the box is blank, so that a blank name
+    // is never confirmed in silence.
+    void nomeNonVuoto()
+    {
+        QList<bool> abilitato;
+        QTimer::singleShot(0, [&abilitato] {
+            auto *dialogo = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            QPushButton *assegna = dialogo->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+            for (const QString &testo : {QString(), QStringLiteral("   "), QStringLiteral("Anna")}) {
+                dialogo->setTextValue(testo);
+                abilitato << assegna->isEnabled();
+            }
+            assegna->click();
+        });
+        QCOMPARE(dialoghiQt(nullptr).nome(QStringLiteral("Il nome:")), QStringLiteral("Anna"));
+        QCOMPARE(abilitato, QList<bool>({false, false, true}));
     }
 };
 
