@@ -127,11 +127,12 @@ void ParteRegistro::costruisciAzioni()
 {
     const std::array<QString, 3> testi{QStringLiteral("Assegna nome"), QStringLiteral("Elimina"),
                                        QStringLiteral("Elimina fino al")};
-    for (int i = 0; i < int(testi.size()); ++i) {
-        optAzioni.at(std::size_t(i)) = pulsanteComando(testi.at(std::size_t(i)), i, 11, this);
-        optAzioni.at(std::size_t(i))->setMinimumSize(160, 36);
-        optAzioni.at(std::size_t(i))->setEnabled(false);
-        connect(optAzioni.at(std::size_t(i)), &PulsanteOpzione::premuto, this, &ParteRegistro::premuto);
+    for (std::size_t i = 0; i < testi.size(); ++i) {
+        PulsanteOpzione *pulsante = pulsanteComando(testi[i], static_cast<int>(i), 11, this);
+        pulsante->setMinimumSize(160, 36);
+        pulsante->setEnabled(false);
+        connect(pulsante, &PulsanteOpzione::premuto, this, &ParteRegistro::premuto);
+        optAzioni[i] = pulsante;
     }
     chkOperazioni = new QCheckBox(QStringLiteral("Esporta anche le operazioni"), this);
 }

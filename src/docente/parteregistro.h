@@ -102,7 +102,6 @@ private:
     void Elimina();
     void EliminaFinoAl();
     void eliminaSerie(const QStringList &id, const QString &domanda);
-    void scriviCsv(const QString &percorso, const QString &testo);
 
     Dialoghi &m_dialoghi;
     ModelloRegistro *m_modello = nullptr;

@@ -113,7 +113,7 @@ void ParteRegistro::Esporta()
     if (percorso.isEmpty())
         return;
     if (!chkOperazioni->isChecked()) {
-        scriviCsv(percorso, csvRegistro(serie));
+        servizi().messaggio(salvaElenco(percorso, contenutoCsv(csvRegistro(serie))));
         return;
     }
     QStringList id;
@@ -123,18 +123,11 @@ void ParteRegistro::Esporta()
     chiedi<OperazioniPerSerie>([id](Consultazione &c) { return c.operazioni(id); },
                                [this, percorso, serie = std::move(serie)](EsitoRegistro<OperazioniPerSerie> esito) {
                                    filtra();
-                                   if (esito.valore)
-                                       scriviCsv(percorso, csvRegistro(serie, &*esito.valore));
-                                   else
-                                       servizi().messaggio(messaggioSalvataggioFallito(
-                                           percorso, QStringLiteral("le operazioni non si possono leggere, perché ")
-                                                         + esito.motivo));
+                                   servizi().messaggio(
+                                       esito.valore
+                                           ? salvaElenco(percorso, contenutoCsv(csvRegistro(serie, &*esito.valore)))
+                                           : messaggioSalvataggioFallito(
+                                                 percorso, QStringLiteral("le operazioni non si possono leggere, perché ")
+                                                               + esito.motivo));
                                });
-}
-
-void ParteRegistro::scriviCsv(const QString &percorso, const QString &testo)
-{
-    const QString motivo = salvaFile(percorso, contenutoCsv(testo));
-    servizi().messaggio(motivo.isEmpty() ? messaggioSalvataggioRiuscito(percorso)
-                                         : messaggioSalvataggioFallito(percorso, motivo));
 }

@@ -20,6 +20,25 @@ QString campoCsv(const QString &testo)
     return QLatin1Char('"') + doppie + QLatin1Char('"');
 }
 
+// Empty when saved; otherwise why not, to follow a colon.
+QString salvaFile(const QString &percorso, const QByteArray &contenuto)
+{
+    const QFileInfo cartella(QFileInfo(percorso).absolutePath());
+    const QString nomeCartella = QDir::toNativeSeparators(cartella.filePath());
+    if (!cartella.isDir())
+        return QStringLiteral("la cartella %1 non esiste").arg(nomeCartella);
+    QSaveFile file(percorso);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return QFileInfo(percorso).isDir() ? QStringLiteral("c'è già una cartella con quel nome")
+                                           : QStringLiteral("nella cartella %1 non si può scrivere").arg(nomeCartella);
+    }
+    if (file.write(contenuto) != contenuto.size()) {
+        file.cancelWriting();
+        return QStringLiteral("il disco è pieno o non accetta il file");
+    }
+    return file.commit() ? QString() : QStringLiteral("il disco è pieno o non accetta il file");
+}
+
 } // namespace
 
 QString rigaCsv(const QStringList &campi)
@@ -42,26 +61,11 @@ QString fileNeiDocumenti(const QString &nome)
     return QDir(cartella).filePath(nome);
 }
 
-QString salvaFile(const QString &percorso, const QByteArray &contenuto)
+QString salvaElenco(const QString &percorso, const QByteArray &contenuto)
 {
-    const QFileInfo cartella(QFileInfo(percorso).absolutePath());
-    const QString nomeCartella = QDir::toNativeSeparators(cartella.filePath());
-    if (!cartella.isDir())
-        return QStringLiteral("la cartella %1 non esiste").arg(nomeCartella);
-    QSaveFile file(percorso);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return QFileInfo(percorso).isDir() ? QStringLiteral("c'è già una cartella con quel nome")
-                                           : QStringLiteral("nella cartella %1 non si può scrivere").arg(nomeCartella);
-    }
-    if (file.write(contenuto) != contenuto.size()) {
-        file.cancelWriting();
-        return QStringLiteral("il disco è pieno o non accetta il file");
-    }
-    return file.commit() ? QString() : QStringLiteral("il disco è pieno o non accetta il file");
-}
-
-QString messaggioSalvataggioRiuscito(const QString &percorso)
-{
+    const QString motivo = salvaFile(percorso, contenuto);
+    if (!motivo.isEmpty())
+        return messaggioSalvataggioFallito(percorso, motivo);
     return QStringLiteral("L'elenco è stato salvato in \"%1\".").arg(QDir::toNativeSeparators(percorso));
 }
 

@@ -20,10 +20,9 @@ QByteArray contenutoCsv(const QString &testo);
 QString fileNeiDocumenti(const QString &nome);
 
 /** Writes contenuto into the file at percorso, replacing an existing one only once the new
-    one is complete. Empty when saved; otherwise why not, in Italian, to follow a colon. */
-QString salvaFile(const QString &percorso, const QByteArray &contenuto);
-
-/** The message for a list saved at percorso. */
-QString messaggioSalvataggioRiuscito(const QString &percorso);
-/** The message for a list that could not be saved at percorso, for the reason given. */
+    one is complete, and says how it went: the message for the user, where the list is or why
+    it could not be saved. */
+QString salvaElenco(const QString &percorso, const QByteArray &contenuto);
+/** The message for a list that could not be saved at percorso, for the reason given (Italian,
+    to follow a colon). */
 QString messaggioSalvataggioFallito(const QString &percorso, const QString &motivo);

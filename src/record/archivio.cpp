@@ -196,12 +196,9 @@ bool Archivio::accoda(const QString &tabella, const QVariant &chiave)
 bool Archivio::chiudiInterrotte()
 {
     QSqlQuery aperte(m_db);
-    aperte.prepare(QStringLiteral("SELECT id, processo FROM serie WHERE fine IS NULL AND computer = ?"));
-    aperte.addBindValue(m_postazione.computer);
-    if (!aperte.exec()) {
-        m_errore = aperte.lastError();
+    if (!eseguiIstruzione(aperte, QStringLiteral("SELECT id, processo FROM serie WHERE fine IS NULL AND computer = ?"),
+                          {m_postazione.computer}, m_errore))
         return false;
-    }
     QStringList interrotte;
     while (aperte.next()) {
         // A number equal to this program's own belonged to an earlier one that died.

@@ -3,6 +3,7 @@
 #include "archivio.h"
 #include "connessioneserver.h"
 #include "dialetto.h"
+#include "istruzionisql.h"
 #include "postazione.h"
 #include "schema.h"
 
@@ -54,16 +55,19 @@ const QString orfane = QStringLiteral(
 
 const QString foreignKeyViolation = QStringLiteral("23503");
 
+EsitoInvio guastoDelFile(const QSqlError &errore)
+{
+    return {dialettoSqlite().guasto(errore), QString(), true};
+}
+
 // Runs sql on the local file; false with the file's fault in esito.
 bool eseguiNelFile(QSqlQuery &query, const QString &sql, const QVariantList &valori, EsitoInvio &esito)
 {
-    bool riuscita = query.prepare(sql);
-    for (const QVariant &valore : valori)
-        query.addBindValue(valore);
-    riuscita = riuscita && query.exec();
-    if (!riuscita)
-        esito = {dialettoSqlite().guasto(query.lastError()), QString(), true};
-    return riuscita;
+    QSqlError errore;
+    if (eseguiIstruzione(query, sql, valori, errore))
+        return true;
+    esito = guastoDelFile(errore);
+    return false;
 }
 
 // "INSERT INTO tabella (columns) VALUES (...), (...)" with the server's own literals: one
@@ -180,21 +184,16 @@ bool InvioServer::inviaUna(Archivio &locale, const QString &tabella, const QStri
             inserimenti << inserimentoRighe(*m_server.driver(), parte.tabella, righe);
     }
     // One transaction: the series arrives whole or not at all.
-    bool inviata = m_server.transaction();
-    QSqlError errore = m_server.lastError();
-    for (const QString &inserimento : inserimenti) {
-        QSqlQuery query(m_server);
-        if (inviata && !query.exec(inserimento)) {
-            inviata = false;
-            errore = query.lastError();
+    QSqlError errore;
+    const bool inviata = eseguiInTransazione(m_server, [this, &inserimenti, &errore] {
+        for (const QString &inserimento : inserimenti) {
+            QSqlQuery query(m_server);
+            if (!eseguiIstruzione(query, inserimento, {}, errore))
+                return false;
         }
-    }
-    if (inviata && !m_server.commit()) {
-        inviata = false;
-        errore = m_server.lastError();
-    }
+        return true;
+    }, errore);
     if (!inviata) {
-        m_server.rollback();
         const Guasto guasto = dialettoPostgres().guasto(errore);
         // A name whose series the teacher has deleted from the server has nowhere to go.
         const bool senzaSerie = tabella == QLatin1String("nomi") && errore.nativeErrorCode() == foreignKeyViolation;
@@ -234,19 +233,16 @@ EsitoInvio InvioServer::eliminaInviate(Archivio &locale, bool ancheQuestaSession
     if (via.isEmpty())
         return esito;
     QSqlDatabase file = locale.connessione();
-    bool eliminate = file.transaction();
+    QSqlError errore;
+    const bool eliminate = eseguiInTransazione(file, [&query, &via, &errore] {
+        for (const QString &id : via) {
+            if (!eseguiIstruzione(query, QStringLiteral("DELETE FROM serie WHERE id = ?"), {id}, errore))
+                return false;
+        }
+        return true;
+    }, errore);
     if (!eliminate)
-        esito = {dialettoSqlite().guasto(file.lastError()), QString(), true};
-    for (const QString &id : via)
-        eliminate = eliminate && eseguiNelFile(query, QStringLiteral("DELETE FROM serie WHERE id = ?"), {id}, esito);
-    if (eliminate && !file.commit()) {
-        eliminate = false;
-        esito = {dialettoSqlite().guasto(file.lastError()), QString(), true};
-    }
-    if (!eliminate) {
-        file.rollback();
-        return esito;
-    }
+        return guastoDelFile(errore);
     // The deleted rows, overwritten in the file (secure_delete), leave the journal too; a
     // reader of another program may hold it for now, and the next pass tries again.
     query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));

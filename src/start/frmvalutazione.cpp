@@ -185,9 +185,7 @@ void FrmValutazione::Esporta()
     const QString percorso = dialoghi.file(fileNeiDocumenti(QStringLiteral("serie.csv")));
     if (percorso.isEmpty())
         return;
-    const QString motivo = salvaFile(percorso, contenutoFileCsv(registroSerie().serie()));
-    servizi().messaggio(motivo.isEmpty() ? messaggioSalvataggioRiuscito(percorso)
-                                         : messaggioSalvataggioFallito(percorso, motivo));
+    servizi().messaggio(salvaElenco(percorso, contenutoFileCsv(registroSerie().serie())));
 }
 
 void FrmValutazione::premuto(int indice)
