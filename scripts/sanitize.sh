@@ -14,13 +14,7 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-O
     -DTARVELO_SANITIZE=ON
 cmake --build build-asan -j"$(nproc)"
 
-server=$(tests/support/cups/stampante-privata.sh start)
-eval "$server"
-trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA"' EXIT
-server=$(tests/support/postgresql/server-privato.sh start)
-eval "$server"
-trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA";
-      tests/support/postgresql/server-privato.sh stop "$TARVELO_PG_PRIVATO"' EXIT
+. scripts/server-privati.sh
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build-asan --output-on-failure -j"$(nproc)"

@@ -10,13 +10,7 @@ scripts/deps.sh test
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=ON
 cmake --build build -j"$(nproc)"
 
-server=$(tests/support/cups/stampante-privata.sh start)
-eval "$server"
-trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA"' EXIT
-server=$(tests/support/postgresql/server-privato.sh start)
-eval "$server"
-trap 'tests/support/cups/stampante-privata.sh stop "$TARVELO_STAMPANTE_PRIVATA";
-      tests/support/postgresql/server-privato.sh stop "$TARVELO_PG_PRIVATO"' EXIT
+. scripts/server-privati.sh
 
 stato=0
 ctest --test-dir build --output-on-failure -j"$(nproc)" || stato=$?
